@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: a normal
+# build (build/) and one with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/), where any sanitizer report fails the test that raised it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Qt's own libraries hold caches until exit; only leaks of this program count.
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+
+echo "=== Normal build ==="
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2
+ctest --test-dir build --output-on-failure -j2
+
+echo "=== AddressSanitizer + UndefinedBehaviorSanitizer build ==="
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORIN_SANITIZE=ON
+cmake --build build-asan -j2
+ctest --test-dir build-asan --output-on-failure -j2

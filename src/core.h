@@ -1,0 +1,9 @@
+// The whole calculation API of the sizing program in one include.
+#pragma once
+
+#include "gas/GasCalc.h"
+#include "gas/MediaTable.h"
+#include "state/Hooks.h"
+#include "state/SharedState.h"
+#include "state/Single.h"
+#include "state/Text.h"

@@ -1,0 +1,129 @@
+// The process-wide record of the sizing program.
+//
+// Every screen, calculation routine, report and data file reads and writes the
+// same named fields. Field names are the vocabulary of the whole system, so the
+// record is flat; comment headings group the fields by workflow.
+//
+// Types: 32-bit floats are `float`, 64-bit floats `double`, 16-bit flags
+// `int16_t` (1 = set), Booleans `bool`, texts `std::string` (UTF-8).
+//
+// Indexing: catalogue and candidate arrays are indexed by catalogue slot
+// (0..40, slot 0 unused). Per-slot result arrays hold 40 entries indexed by
+// slot - 1.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quorin {
+
+constexpr int kSlots = 40;                   // catalogue slots 1..40
+using SlotStrings = std::array<std::string, kSlots + 1>;  // by slot
+using SlotFloats = std::array<float, kSlots + 1>;         // by slot
+using SlotDoubles = std::array<double, kSlots + 1>;       // by slot
+using SlotResults = std::array<float, kSlots>;            // by slot - 1
+
+struct SharedState {
+    // ---- Navigation ------------------------------------------------------
+    std::string SizingType;  // "GAS", "LIQUID", "NORVANE", "ALL LIQUID"
+
+    // ---- Gas/steam case: entries -----------------------------------------
+    std::string CustomerIn;
+    std::string TagNoIn;
+    float FlowRateIn = 0;
+    std::string FlowUnitIn;
+    float PipeSizeIn = 0;
+    std::string PipeUnitIn;
+    float PressIn = 0;
+    std::string PressUnitIn;
+    float AtmoPressIn = 0;
+    std::string AtmoPressUnitIn;
+    float PressRefIn = 0;
+    std::string PressRefUnitIn;
+    float TempIn = 0;
+    std::string TempUnitIn;
+    float TempRefIn = 0;
+    std::string TempRefUnitIn;
+    std::string MediaIn;
+
+    // ---- Gas/steam case: working units -----------------------------------
+    float FlowAcfm = 0;       // actual ft^3/min
+    float PipeIdIn = 0;       // inside diameter, in
+    float PipeIdMm = 0;       // inside diameter, mm
+    double PipeAreaSqFt = 0;  // flow area, ft^2
+    float AtmoPressPsia = 0;
+    float PressPsia = 0;
+    float PressPsig = 0;
+    float PressRefPsia = 0;
+    float TempDegF = 0;
+    float TempDegC = 0;
+    float TempDegR = 0;
+    float TempRefDegR = 0;
+    float TempRefDegF = 0;
+    std::string PressUnitUpper;  // last upper-cased pressure unit
+    std::string PipeUnitUpper;   // last upper-cased pipe unit
+
+    // ---- Gas/steam case: medium and properties ---------------------------
+    float SpecGravity = 0;     // relative to air
+    float ViscCoefA = 0;       // 1e-6 lb/(ft s)
+    float ViscCoefB = 0;       // 1e-6 lb/(ft s) per deg R
+    double DensityLbFt3 = 0;   // lb/ft^3 at operating conditions
+    double ViscLbFtSec = 0;    // lb/(ft s)
+    double ViscCp = 0;         // cP
+    bool OtherMediaFlag = false;
+
+    // ---- Custom gas ------------------------------------------------------
+    std::string OtherMediaName;
+    double OtherDensIn = 0;
+    std::string OtherDensUnit;  // "g/cm^3", "Kg/m^3", "lbm/cuft"
+    double OtherViscIn = 0;
+    std::string OtherViscUnit;  // "centipoise", "pascal.sec", "lbm/ft.sec"
+
+    // ---- Gas/steam results: derived flows --------------------------------
+    float FlowScfm = 0;
+    float FlowCuMtrHr = 0;
+    float FlowNmCuMtrHr = 0;
+    float FlowPpm = 0;   // lb/min
+    float FlowPph = 0;   // lb/hr
+    float FlowKgHr = 0;
+    float VelFps = 0;
+    float VelFpm = 0;
+    float VelMps = 0;
+    float FlowLpm = 0;
+
+    // ---- Reynolds-number routine -----------------------------------------
+    float ReyVelFps = 0;   // ft/s
+    double ReyDimFt = 0;   // characteristic length, ft
+    float ReynoldsNo = 0;
+
+    // ---- Meter catalogue (by slot) ---------------------------------------
+    SlotStrings MeterCode{};
+    SlotFloats MeterBore{};     // ft for gas slots, in for liquid slots
+    SlotDoubles ShedderWidth{}; // ft
+    SlotFloats MeterMinFlow{};
+    SlotFloats MeterMaxFlow{};
+    SlotFloats MeterMinSteam{};
+    SlotFloats MeterMaxSteam{};
+    SlotFloats MeterLqdRey{};
+    SlotFloats MeterNomSizeIn{};
+    SlotFloats MeterNomSizeMm{};
+
+    // ---- Selection: candidates (by slot) and ranges (by slot - 1) --------
+    SlotStrings MeterModel{};
+    SlotResults FlowUnitFactor{};
+    SlotResults MaxFlowReyAcfm{};
+    SlotResults MaxVelReyFpm{};
+    SlotResults MinFlowUser{};
+    SlotResults MaxFlowUser{};
+    SlotResults OperReynolds{};
+    int16_t FlowRangeFlag = 0;
+    int16_t PressRangeFlag = 0;
+    int16_t TempRangeFlag = 0;
+    int16_t ReyRangeFlag = 0;
+};
+
+// The one record of the running program.
+SharedState& shared();
+
+}  // namespace quorin
