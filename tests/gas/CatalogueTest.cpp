@@ -1,1 +1,135 @@
-#include <gtest/gtest.h>
+#include "support/CoreFixture.h"
+
+namespace quorin::test {
+namespace {
+
+class Catalogue : public CoreTest {};
+
+struct SteamMaxCase {
+    float psig;
+    float maxSteam;
+};
+
+class SteamInsertionMaximum : public CoreTest,
+                              public ::testing::WithParamInterface<SteamMaxCase> {};
+
+TEST_P(SteamInsertionMaximum, FollowsTheGaugePressure) {
+    const SteamMaxCase& c = GetParam();
+    shared().PressPsig = c.psig;
+    modMeterSpecs();
+    EXPECT_EQ(shared().MeterMaxSteam[9], c.maxSteam) << c.psig << " psig";
+}
+
+INSTANTIATE_TEST_SUITE_P(Bands, SteamInsertionMaximum,
+                         ::testing::Values(SteamMaxCase{-5, 7500}, SteamMaxCase{0, 7500},
+                                           SteamMaxCase{25, 7500}, SteamMaxCase{25.001f, 9500},
+                                           SteamMaxCase{60, 9500}, SteamMaxCase{60.001f, 9500},
+                                           SteamMaxCase{62, 9500}, SteamMaxCase{65, 9500},
+                                           SteamMaxCase{65.001f, 10500},
+                                           SteamMaxCase{66, 10500}, SteamMaxCase{600, 10500}));
+
+TEST_F(Catalogue, EachCallRewritesTheSteamMaximum) {
+    auto& S = shared();
+    S.PressPsig = 100;
+    modMeterSpecs();
+    EXPECT_EQ(S.MeterMaxSteam[9], 10500);
+    S.PressPsig = 10;
+    modMeterSpecs();
+    EXPECT_EQ(S.MeterMaxSteam[9], 7500);
+}
+
+struct GasSlotRow {
+    int slot;
+    const char* code;
+    double boreIn, shedderIn;
+    float minFlow, maxFlow, minSteam, maxSteam;
+};
+
+TEST_F(Catalogue, GasAndSteamSlots) {
+    const GasSlotRow rows[] = {
+        {1, "QWG05", 0.5, 0.095, 0.4f, 16, 0.4f, 10},
+        {3, "QWG10", 0.875, 0.095, 1.25f, 45, 1.25f, 35},
+        {4, "QWG15", 1.375, 0.095, 2.5f, 100, 3, 100},
+        {5, "QWG20", 1.75, 0.095, 5, 200, 5, 160},
+        {6, "QWG30", 2.75, 0.11, 10, 400, 13, 320},
+        {7, "QWG40", 3.75, 0.11, 20, 600, 23, 480},
+        {8, "QNG", 0, 0.125, 120, 8400, 0, 0},
+        {9, "QNS", 0, 0.0932, 277, 11100, 300, 9500},
+    };
+    auto& S = shared();
+    S.PressPsig = 40;
+    modMeterSpecs();
+    for (const GasSlotRow& r : rows) {
+        SCOPED_TRACE(r.code);
+        EXPECT_EQ(S.MeterCode[r.slot], r.code);
+        EXPECT_EQ(S.MeterBore[r.slot], float(r.boreIn / 12));
+        EXPECT_EQ(S.ShedderWidth[r.slot], r.shedderIn / 12);
+        EXPECT_EQ(S.MeterMinFlow[r.slot], r.minFlow);
+        EXPECT_EQ(S.MeterMaxFlow[r.slot], r.maxFlow);
+        EXPECT_EQ(S.MeterMinSteam[r.slot], r.minSteam);
+        EXPECT_EQ(S.MeterMaxSteam[r.slot], r.maxSteam);
+    }
+    EXPECT_EQ(Format(S.MeterBore[1], "0.000000"), "0.041667");
+    for (int slot : {1, 3, 4, 5}) EXPECT_EQ(Format(S.ShedderWidth[slot], "0.0000000"), "0.0079167");
+}
+
+struct LiquidSlotRow {
+    int slot;
+    const char* code;
+    float bore;
+    double shedderFt;
+    float minFlow, maxFlow, rey, nomIn, nomMm;
+};
+
+TEST_F(Catalogue, LiquidSlots) {
+    const LiquidSlotRow rows[] = {
+        {25, "QPL05", 0.546f, 0.0076667, 1.5f, 15, 1304, 0.5f, 13},
+        {33, "QNL", 0, 0.010417, 2, 18, 1720, 3, 76},
+        {35, "QWL10", 0.875f, 0.01558, 2.4f, 44, 3447, 1, 25},
+        {36, "QWL15", 1.375f, 0.01558, 5.5f, 100, 3071, 1.5f, 38},
+        {37, "QWL20", 1.75f, 0.02083, 19.999f, 175, 4609, 2, 51},
+        {38, "QWL30", 2.75f, 0.02083, 22, 400, 4107, 3, 76},
+    };
+    auto& S = shared();
+    modMeterSpecs();
+    for (const LiquidSlotRow& r : rows) {
+        SCOPED_TRACE(r.code);
+        EXPECT_EQ(S.MeterCode[r.slot], r.code);
+        EXPECT_EQ(S.MeterBore[r.slot], r.bore);
+        EXPECT_EQ(S.ShedderWidth[r.slot], r.shedderFt);
+        EXPECT_EQ(S.MeterMinFlow[r.slot], r.minFlow);
+        EXPECT_EQ(S.MeterMaxFlow[r.slot], r.maxFlow);
+        EXPECT_EQ(S.MeterLqdRey[r.slot], r.rey);
+        EXPECT_EQ(S.MeterNomSizeIn[r.slot], r.nomIn);
+        EXPECT_EQ(S.MeterNomSizeMm[r.slot], r.nomMm);
+        EXPECT_EQ(S.MeterMinSteam[r.slot], 0);
+        EXPECT_EQ(S.MeterMaxSteam[r.slot], 0);
+    }
+    EXPECT_NE(S.MeterMinFlow[37], 20.0f);
+}
+
+TEST_F(Catalogue, EmptySlotsStayEmpty) {
+    auto& S = shared();
+    S.PressPsig = 100;
+    modMeterSpecs();
+    int filled = 0;
+    for (int slot = 0; slot <= kSlots; ++slot) {
+        const bool empty = S.MeterCode[slot].empty();
+        if (!empty) {
+            ++filled;
+            continue;
+        }
+        SCOPED_TRACE(slot);
+        EXPECT_EQ(S.MeterBore[slot], 0);
+        EXPECT_EQ(S.ShedderWidth[slot], 0);
+        EXPECT_EQ(S.MeterMinFlow[slot], 0);
+        EXPECT_EQ(S.MeterMaxFlow[slot], 0);
+        EXPECT_EQ(S.MeterMaxSteam[slot], 0);
+        EXPECT_EQ(S.MeterLqdRey[slot], 0);
+    }
+    EXPECT_EQ(filled, 14);
+    EXPECT_EQ(S.MeterCode[2], "");
+}
+
+}  // namespace
+}  // namespace quorin::test
