@@ -1,3 +1,4 @@
+#include <ostream>
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
@@ -9,6 +10,8 @@ struct SteamMaxCase {
     float psig;
     float maxSteam;
 };
+
+std::ostream& operator<<(std::ostream& os, const SteamMaxCase& c) { return os << c.psig << " psig"; }
 
 class SteamInsertionMaximum : public CoreTest,
                               public ::testing::WithParamInterface<SteamMaxCase> {};

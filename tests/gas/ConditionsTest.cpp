@@ -1,3 +1,4 @@
+#include <ostream>
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
@@ -11,6 +12,8 @@ struct PressureCase {
     double psia;
     double psig;
 };
+
+std::ostream& operator<<(std::ostream& os, const PressureCase& c) { return os << c.value << " " << c.unit; }
 
 class OperatingPressure : public CoreTest,
                           public ::testing::WithParamInterface<PressureCase> {};
@@ -106,6 +109,8 @@ struct TempCase {
     double degF, degC, degR;
 };
 
+std::ostream& operator<<(std::ostream& os, const TempCase& c) { return os << c.value << " " << c.unit; }
+
 class OperatingTemperature : public CoreTest,
                              public ::testing::WithParamInterface<TempCase> {};
 
@@ -150,6 +155,8 @@ struct PipeCase {
     float value;
     double idIn, idMm, areaSqFt;
 };
+
+std::ostream& operator<<(std::ostream& os, const PipeCase& c) { return os << c.value << " " << c.unit; }
 
 class PipeSize : public CoreTest, public ::testing::WithParamInterface<PipeCase> {};
 

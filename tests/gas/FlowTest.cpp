@@ -1,3 +1,4 @@
+#include <ostream>
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
@@ -21,6 +22,8 @@ struct AcfmCase {
     const char* unit;
     double acfmPerUnit;  // FlowAcfm for an entry of 1 under conditions()
 };
+
+std::ostream& operator<<(std::ostream& os, const AcfmCase& c) { return os << c.unit; }
 
 class AcfmConversion : public Flow, public ::testing::WithParamInterface<AcfmCase> {};
 
@@ -94,6 +97,8 @@ struct FaultCase {
     double density, pressPsia;
     const char* message;
 };
+
+std::ostream& operator<<(std::ostream& os, const FaultCase& c) { return os << c.name; }
 
 class AcfmFault : public Flow, public ::testing::WithParamInterface<FaultCase> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
@@ -16,6 +17,8 @@ struct SteamCase {
     float degF;
     const char* density;  // lb/ft^3, "0.00000"
 };
+
+std::ostream& operator<<(std::ostream& os, const SteamCase& c) { return os << c.psia << " psia " << c.degF << " F"; }
 
 class SteamDensity : public CoreTest, public ::testing::WithParamInterface<SteamCase> {};
 

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <set>
 
 #include "support/CoreFixture.h"
@@ -84,6 +85,8 @@ struct BandCase {
     Codes codes;
 };
 
+std::ostream& operator<<(std::ostream& os, const BandCase& c) { return os << c.name; }
+
 class DiameterBands : public Selection, public ::testing::WithParamInterface<BandCase> {};
 
 TEST_P(DiameterBands, OfferTheModelsOfTheLine) {
@@ -119,6 +122,8 @@ struct WindowCase {
     bool steam;
     bool kept;
 };
+
+std::ostream& operator<<(std::ostream& os, const WindowCase& c) { return os << c.name; }
 
 class FlowWindows : public Selection, public ::testing::WithParamInterface<WindowCase> {};
 

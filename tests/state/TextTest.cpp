@@ -1,3 +1,4 @@
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,6 +19,8 @@ struct FormatCase {
     const char* pattern;
     const char* text;
 };
+
+std::ostream& operator<<(std::ostream& os, const FormatCase& c) { return os << c.value << " \"" << c.pattern << "\""; }
 
 class FormatDouble : public ::testing::TestWithParam<FormatCase> {};
 
@@ -62,6 +65,8 @@ struct StrCase {
     const char* text;
 };
 
+std::ostream& operator<<(std::ostream& os, const StrCase& c) { return os << c.value << (c.asFloat ? "f" : ""); }
+
 class StrForm : public ::testing::TestWithParam<StrCase> {};
 
 TEST_P(StrForm, WritesTheGeneralForm) {
@@ -104,6 +109,8 @@ struct ParseCase {
     bool ok;
     double value;
 };
+
+std::ostream& operator<<(std::ostream& os, const ParseCase& c) { return os << "\"" << c.text << "\""; }
 
 class ParseNumber : public ::testing::TestWithParam<ParseCase> {};
 
