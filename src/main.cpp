@@ -1,9 +1,13 @@
 #include <QApplication>
 
 #include "shell/MDIForm1.h"
+#include "shell/Seams.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName("quorin");
+    quorin::installDesktopSeams();
+    quorin::installCoreHooks();
     quorin::MDIForm1 parent;
     parent.show();
     return app.exec();

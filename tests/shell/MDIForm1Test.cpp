@@ -1,28 +1,15 @@
-#include <gtest/gtest.h>
+#include "support/UiFixture.h"
 
-#include <QApplication>
-#include <QMdiArea>
-
-#include "shell/MDIForm1.h"
-
+namespace quorin::test {
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
+class ParentWindow : public UiTest {};
 
-TEST(MDIForm1, OpensWithItsCaptionAndAnEmptyWorkspace) {
-    app();
-    quorin::MDIForm1 parent;
-    parent.show();
-    EXPECT_EQ(parent.windowTitle().toStdString(), " QUORIN VORTEX SIZING PROGRAM");
-    EXPECT_EQ(parent.objectName(), "MDIForm1");
-    ASSERT_NE(parent.mdiArea(), nullptr);
-    EXPECT_TRUE(parent.mdiArea()->subWindowList().isEmpty());
+TEST_F(ParentWindow, OpensWithItsCaptionAndItsOwnMenus) {
+    EXPECT_EQ(parent->windowTitle().toStdString(), " QUORIN VORTEX SIZING PROGRAM");
+    EXPECT_EQ(parent->objectName(), "MDIForm1");
+    ASSERT_NE(parent->mdiArea(), nullptr);
 }
 
 }  // namespace
+}  // namespace quorin::test

@@ -1,0 +1,45 @@
+// Base of every MDI child form: its name, caption and menus, and what the
+// title-bar close button and a loss of activation do.
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace quorin {
+
+class Form : public QWidget {
+public:
+    Form(const char* name, const QString& caption);
+
+    // The items the parent's menu bar shows while this form is active: the
+    // drop-down menus and the top-level commands, in order.
+    const QList<QAction*>& menuBarItems() const { return menuBarItems_; }
+
+    // The title-bar close button; by default the form is unloaded.
+    virtual void onTitleBarClose();
+    // Another MDI child became active.
+    virtual void onDeactivated() {}
+    // Commits the box that has the focus, as if it lost the focus. Every
+    // menu command and shortcut calls it first.
+    virtual void commitFocusedField() {}
+
+protected:
+    QMenu* addMenu(const QString& title, const char* objectName);
+    // A top-level menu-bar item that runs a command (no drop-down).
+    QAction* addMenuBarCommand(const QString& title, const char* objectName,
+                            std::function<void()> command);
+    QAction* addCommand(QMenu* menu, const QString& title, const char* objectName,
+                        const QKeySequence& shortcut, std::function<void()> command);
+    QAction* addSeparator(QMenu* menu, const char* objectName = nullptr);
+
+private:
+    QList<QAction*> menuBarItems_;
+};
+
+}  // namespace quorin

@@ -1,0 +1,34 @@
+// Everything modal or audible that a screen asks for goes through these
+// seams: the program installs the real message box, beep and dialog loop;
+// screen tests install recording ones so nothing ever blocks.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+
+namespace quorin {
+
+enum class MsgIcon { None, Information, Exclamation };
+
+struct Seams {
+    // Plain message box with an OK button and the program's title.
+    std::function<void(const QString& text, MsgIcon icon)> message;
+    // The system beep.
+    std::function<void()> beep;
+    // Runs a modal dialog until it is closed; returns its result code.
+    std::function<int(QDialog& dialog)> runModal;
+};
+
+Seams& seams();
+
+// Installs the real message box, beep and modal loop.
+void installDesktopSeams();
+
+// Connects the calculation hooks (message, beep, custom-gas dialog) to the
+// seams and the shell.
+void installCoreHooks();
+
+}  // namespace quorin

@@ -1,0 +1,89 @@
+// The form registry and the navigation operations every screen uses.
+//
+// Each form exists at most once. Showing a form that is not loaded builds it
+// (its constructor is the load handler); showing a loaded form brings it to
+// the front; unloading destroys it, so the next show loads it afresh. Forms
+// are known by name ("frmInputScrn"); the factories are registered once at
+// start-up (registerForms).
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+class QDialog;
+class QMdiSubWindow;
+class QWidget;
+
+namespace quorin {
+
+class Form;
+class MDIForm1;
+
+class Shell {
+public:
+    enum class Kind { Child, Modal };
+    using Factory = std::function<QWidget*()>;
+
+    static Shell& instance();
+
+    void setParent(MDIForm1* parent);
+    MDIForm1* parent() const { return parent_; }
+
+    void registerForm(const QString& name, Kind kind, Factory factory);
+
+    // Shows an MDI child non-modally, loading it first when needed.
+    Form* showChild(const QString& name);
+    // Loads a modal dialog, runs it until it is closed and unloads it.
+    int showModal(const QString& name);
+    // Unloads a loaded form; does nothing for a form that is not loaded.
+    void unload(const QString& name);
+
+    QWidget* find(const QString& name) const;
+    template <class F>
+    F* find() const { return dynamic_cast<F*>(find(F::kName)); }
+    bool isLoaded(const QString& name) const { return find(name) != nullptr; }
+    // Names of the loaded forms in load order.
+    QStringList loadedForms() const;
+
+    // Activates a loaded MDI child and gives one of its controls the focus.
+    void focus(const QString& form, const QString& control);
+
+    // Tiles the MDI children top to bottom, full width, equal height.
+    void arrangeChildren();
+    // Unloads every loaded form from the last to the first and ends the
+    // program, without a question.
+    void exitProgram();
+    bool exiting() const { return exiting_; }
+
+    // The MDI child of a subwindow, or nullptr.
+    Form* formOf(QMdiSubWindow* window) const;
+
+private:
+    struct Entry {
+        QString name;
+        QPointer<QWidget> widget;
+        QPointer<QMdiSubWindow> window;  // MDI children only
+    };
+    struct Registration {
+        Kind kind;
+        Factory factory;
+    };
+
+    QWidget* load(const QString& name);
+    int indexOf(const QString& name) const;
+
+    MDIForm1* parent_ = nullptr;
+    std::map<QString, Registration> registry_;
+    QList<Entry> loaded_;
+    bool exiting_ = false;
+};
+
+// Registers the factories of every form of the program.
+void registerForms();
+
+}  // namespace quorin

@@ -1,0 +1,63 @@
+#include "support/UiFixture.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+namespace quorin::test {
+
+QApplication& uiApp() {
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+void UiTest::SetUp() {
+    uiApp();
+    shared() = SharedState{};
+    Seams& s = seams();
+    s.message = [this](const QString& text, MsgIcon icon) { messages.push_back({text, icon}); };
+    s.beep = [this] { ++beeps; };
+    s.runModal = [this](QDialog& dialog) {
+        modalsShown.push_back(dialog.objectName());
+        auto it = onModal.find(dialog.objectName());
+        return it == onModal.end() ? int(QDialog::Rejected) : it->second(dialog);
+    };
+    installCoreHooks();
+    parent = std::make_unique<MDIForm1>();
+    parent->resize(1024, 768);
+    parent->show();
+    settle();
+}
+
+void UiTest::TearDown() {
+    Shell::instance().exitProgram();
+    settle();
+    parent.reset();
+    settle();
+    seams() = Seams{};
+    hooks() = Hooks{};
+}
+
+void UiTest::settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+QStringList UiTest::childForms() const {
+    QStringList names;
+    for (QMdiSubWindow* w : parent->mdiArea()->subWindowList(QMdiArea::CreationOrder))
+        if (w->widget()) names << w->widget()->objectName();
+    return names;
+}
+
+QString UiTest::menuBarText() const {
+    QStringList captions;
+    for (QAction* a : parent->menuBar()->actions()) captions << a->text();
+    return captions.join('|');
+}
+
+}  // namespace quorin::test

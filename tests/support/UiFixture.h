@@ -1,0 +1,60 @@
+// Screen tests: one QApplication, a fresh case record and parent window per
+// test, and recording seams so no message box or modal dialog ever blocks.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "core.h"
+#include "shell/Form.h"
+#include "shell/MDIForm1.h"
+#include "shell/Seams.h"
+#include "shell/Shell.h"
+
+namespace quorin::test {
+
+QApplication& uiApp();
+
+struct ShownMessage {
+    QString text;
+    MsgIcon icon;
+};
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs deferred deletions and pending events, so unloaded forms are gone.
+    static void settle();
+
+    template <class W = QWidget>
+    W* control(const QString& form, const QString& name) const {
+        QWidget* f = Shell::instance().find(form);
+        return f ? f->findChild<W*>(name) : nullptr;
+    }
+    QStringList childForms() const;  // names of the MDI children, creation order
+    QString menuBarText() const;     // captions of the parent's menu bar items
+
+    // What a modal dialog does while it "runs": keyed by form name. Without
+    // an entry the dialog is closed at once (rejected).
+    std::map<QString, std::function<int(QDialog&)>> onModal;
+    std::vector<QString> modalsShown;
+    std::vector<ShownMessage> messages;
+    int beeps = 0;
+    std::unique_ptr<MDIForm1> parent;
+};
+
+}  // namespace quorin::test
