@@ -3,6 +3,7 @@
 
 #include "gas/GasCalc.h"
 #include "gas/MediaTable.h"
+#include "gas/Results.h"
 #include "state/Hooks.h"
 #include "state/SharedState.h"
 #include "state/Single.h"

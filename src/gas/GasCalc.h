@@ -19,6 +19,8 @@
 //   modDerivedFlows turns FlowAcfm into the results screen's ten flows.
 #pragma once
 
+#include <string>
+
 namespace quorin {
 
 // ---- Process conditions --------------------------------------------------
@@ -77,6 +79,12 @@ void modMeterMinMax();
 void modMeterReyCalc();
 // The whole Find Meter selection, steps in order.
 void modGasSelection();
+
+// The Reynolds-number ceiling of a wafer meter: 50000 for the half-inch
+// bodies, 100000 for every other model.
+inline double reynoldsCeiling(const std::string& code) {
+    return code == "QWG05" || code == "QWBG05" || code == "QWS05" ? 50000 : 100000;
+}
 
 // Constants shared by several routines.
 inline constexpr double kPi = 3.14159265359;

@@ -53,10 +53,6 @@ double boreArea(int slot) {
     return kPi * std::pow(double(shared().MeterBore[slot]) / 2, 2);
 }
 
-double reynoldsCeiling(const std::string& code) {
-    return code == "QWG05" || code == "QWBG05" || code == "QWS05" ? 50000 : 100000;
-}
-
 // A non-finite flow lies outside every window.
 bool within(float flow, float lo, float hi) {
     return std::isfinite(flow) && flow >= lo && flow <= hi;

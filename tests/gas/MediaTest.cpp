@@ -82,9 +82,11 @@ TEST_F(Media, EveryTableRowSetsItsConstants) {
         EXPECT_EQ(S.SpecGravity, m.specGravity) << m.name;
         EXPECT_EQ(S.ViscCoefA, m.viscCoefA) << m.name;
         EXPECT_EQ(S.ViscCoefB, m.viscCoefB) << m.name;
-        if (m.name != kSteamSaturated)
-            EXPECT_DOUBLE_EQ(S.DensityLbFt3, 100.0 * m.specGravity / (double(S.TempDegR) * 0.370484))
+        if (m.name != kSteamSaturated) {
+            EXPECT_DOUBLE_EQ(S.DensityLbFt3,
+                             100.0 * m.specGravity / (double(S.TempDegR) * 0.370484))
                 << m.name;
+        }
     }
     EXPECT_EQ(gasMedia().size(), 34u);
 }
