@@ -1,7 +1,9 @@
 #include "shell/Form.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPushButton>
 
 #include "shell/Shell.h"
 
@@ -10,6 +12,14 @@ namespace quorin {
 Form::Form(const char* name, const QString& caption) {
     setObjectName(name);
     setWindowTitle(caption);
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
+        cancelButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form::onTitleBarClose() { Shell::instance().unload(objectName()); }

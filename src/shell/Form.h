@@ -10,6 +10,7 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 
 namespace quorin {
 
@@ -30,6 +31,10 @@ public:
     virtual void commitFocusedField() {}
 
 protected:
+    // The button the Esc key presses while the focus is inside this form.
+    void setCancelButton(QPushButton* button) { cancelButton_ = button; }
+    void keyPressEvent(QKeyEvent* event) override;
+
     QMenu* addMenu(const QString& title, const char* objectName);
     // A top-level menu-bar item that runs a command (no drop-down).
     QAction* addMenuBarCommand(const QString& title, const char* objectName,
@@ -40,6 +45,7 @@ protected:
 
 private:
     QList<QAction*> menuBarItems_;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace quorin

@@ -5,7 +5,24 @@
 
 namespace quorin::test {
 
+namespace {
+
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform warns about window hints it cannot honour.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains("does not support propagateSizeHints")) return;
+    if (defaultHandler) defaultHandler(type, context, text);
+}
+
+}  // namespace
+
 QApplication& uiApp() {
+    static const bool quiet = [] {
+        defaultHandler = qInstallMessageHandler(quietHandler);
+        return true;
+    }();
+    (void)quiet;
     static int argc = 1;
     static char name[] = "ui_tests";
     static char* argv[] = {name, nullptr};
@@ -28,6 +45,8 @@ void UiTest::SetUp() {
     parent = std::make_unique<MDIForm1>();
     parent->resize(1024, 768);
     parent->show();
+    parent->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(parent.get()));
     settle();
 }
 

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <functional>
+#include <ostream>
 #include <map>
 #include <memory>
 #include <vector>
@@ -22,6 +23,16 @@
 #include "shell/MDIForm1.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+
+QT_BEGIN_NAMESPACE
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (const QString& t : list) *os << " \"" << t.toStdString() << '"';
+    *os << " }";
+}
+QT_END_NAMESPACE
 
 namespace quorin::test {
 
