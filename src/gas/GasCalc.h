@@ -80,6 +80,35 @@ void modMeterReyCalc();
 // The whole Find Meter selection, steps in order.
 void modGasSelection();
 
+// ---- Start-up values -----------------------------------------------------
+// The entries and air constants the gas/steam screen starts with; also
+// clears OtherMediaFlag and the four range flags.
+void loadGasDefaults();
+// Every conversion after the entries changed as a whole (start-up, Set
+// Defaults, a case file): modAtmoPress, modPipeSize, modPressure,
+// modPressureRef, modTemperature, modTemperatureRef, modCalcDensVisc,
+// modAcfmCalc.
+void modGasRecalc();
+
+// ---- User-defined gas ("OTHER") -----------------------------------------
+// The custom-gas dialog runs these; "OTHER" never runs modCalcDensVisc from
+// modMediaIn, so their results stand until the next pressure or temperature
+// edit. Units are compared upper-cased; a unit that matches none changes
+// nothing.
+// OtherDensIn in OtherDensUnit ("lbm/cuft", "Kg/m^3", "g/cm^3"), PressPsia,
+// TempDegR -> DensityLbFt3 (lb/ft^3), SpecGravity (ideal-gas ratio to air).
+void modOtherDensCalc();
+// OtherViscIn in OtherViscUnit ("lbm/ft.sec", "centipoise", "pascal.sec") ->
+// ViscLbFtSec (lb/(ft s)), ViscCp (cP), and ViscCoefA = ViscLbFtSec * 1e6,
+// ViscCoefB = 0 so that later recalculation keeps the entered viscosity.
+void modOtherViscCalc();
+// A specific gravity entered directly: PressPsia, SpecGravity, TempDegR ->
+// DensityLbFt3 (lb/ft^3).
+void modOtherSgDensity();
+// Viscosity coefficients entered directly: ViscCoefA, ViscCoefB (1e-6
+// lb/(ft s), per deg R), TempDegR -> ViscLbFtSec, ViscCp.
+void modOtherViscCoefs();
+
 // The Reynolds-number ceiling of a wafer meter: 50000 for the half-inch
 // bodies, 100000 for every other model.
 inline double reynoldsCeiling(const std::string& code) {

@@ -167,11 +167,16 @@ void frmInputScrn::createControls() {
     buttons->addWidget(cmdCalcFlow);
     buttons->addWidget(cmdClose);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* right = new QVBoxLayout;
+    right->addWidget(reference);
+    right->addStretch();
+    right->addLayout(buttons);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(process, 3);
+    columns->addLayout(right, 2);
+    auto* layout = new QVBoxLayout(scrollingBody());
     layout->addWidget(heading);
-    layout->addWidget(process);
-    layout->addWidget(reference);
-    layout->addLayout(buttons);
+    layout->addLayout(columns);
     layout->addStretch();
 
     setTabOrder(txtCustomerIn, txtTagNoIn);

@@ -27,6 +27,7 @@ QListWidget* listBox(const char* name) {
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
+    list->setMinimumHeight(90);
     return list;
 }
 
@@ -144,20 +145,20 @@ frmResults::frmResults() : Form(kName, " Gas/Steam Calculation Results") {
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(); });
     addMenuBarCommand("Print", "mnuPrint", [] {})->setEnabled(false);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(flows);
-    right->addWidget(meters, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(meters, 1);
+    bottom->addWidget(errors, 1);
     auto* top = new QHBoxLayout;
     top->addWidget(entries, 3);
-    top->addLayout(right, 2);
+    top->addWidget(flows, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addWidget(errors);
+    auto* layout = new QVBoxLayout(scrollingBody());
+    layout->addLayout(top);
+    layout->addLayout(bottom, 1);
     layout->addLayout(buttons);
 
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);

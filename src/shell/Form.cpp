@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "shell/Shell.h"
 
@@ -20,6 +22,21 @@ void Form::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+QWidget* Form::scrollingBody() {
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("scrollArea");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto* body = new QWidget;
+    body->setObjectName("body");
+    scroll->setWidget(body);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return body;
 }
 
 void Form::onTitleBarClose() { Shell::instance().unload(objectName()); }

@@ -35,6 +35,11 @@ protected:
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
     void keyPressEvent(QKeyEvent* event) override;
 
+    // The widget that holds the form's controls: a scrolling page filling
+    // the form, so a tiled window smaller than its controls scrolls instead
+    // of squeezing them.
+    QWidget* scrollingBody();
+
     QMenu* addMenu(const QString& title, const char* objectName);
     // A top-level menu-bar item that runs a command (no drop-down).
     QAction* addMenuBarCommand(const QString& title, const char* objectName,

@@ -1,11 +1,26 @@
 // The factories of every form, by name.
 #include "shell/Shell.h"
 
+#include "gas/frmInputScrn.h"
+#include "gas/frmOtherMediaGas.h"
+#include "gas/frmOtherUnits.h"
+#include "gas/frmResults.h"
+#include "shell/frmAbout.h"
+#include "shell/frmHelp.h"
+#include "shell/frmINTRO.h"
+
 namespace quorin {
 
 void registerForms() {
     Shell& shell = Shell::instance();
-    (void)shell;
+    shell.registerForm(frmINTRO::kName, Shell::Kind::Child, [] { return new frmINTRO; });
+    shell.registerForm(frmAbout::kName, Shell::Kind::Modal, [] { return new frmAbout; });
+    shell.registerForm(frmHelp::kName, Shell::Kind::Modal, [] { return new frmHelp; });
+    shell.registerForm(frmInputScrn::kName, Shell::Kind::Child, [] { return new frmInputScrn; });
+    shell.registerForm(frmResults::kName, Shell::Kind::Child, [] { return new frmResults; });
+    shell.registerForm(frmOtherMediaGas::kName, Shell::Kind::Modal, [] { return new frmOtherMediaGas; });
+    shell.registerForm(frmOtherDensUnit::kName, Shell::Kind::Modal, [] { return new frmOtherDensUnit; });
+    shell.registerForm(frmOtherViscUnit::kName, Shell::Kind::Modal, [] { return new frmOtherViscUnit; });
 }
 
 }  // namespace quorin

@@ -88,11 +88,15 @@ Form* Shell::showChild(const QString& name) {
     }
     auto* form = dynamic_cast<Form*>(load(name));
     if (!form || !parent_) return form;
-    QMdiSubWindow* window = parent_->mdiArea()->addSubWindow(form);
+    // Recorded before it joins the area: a visible area activates a new
+    // subwindow at once, and the parent then asks which form it holds.
+    auto* window = new QMdiSubWindow;
+    window->setWidget(form);
     window->setObjectName(name + "Window");
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->installEventFilter(new TitleBarClose(window, form));
     loaded_[indexOf(name)].window = window;
+    parent_->mdiArea()->addSubWindow(window);
     window->show();
     parent_->mdiArea()->setActiveSubWindow(window);
     return form;

@@ -17,18 +17,22 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
+namespace {
+std::unique_ptr<QApplication> app;
+}  // namespace
+
 QApplication& uiApp() {
-    static const bool quiet = [] {
+    if (!app) {
         defaultHandler = qInstallMessageHandler(quietHandler);
-        return true;
-    }();
-    (void)quiet;
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+        static int argc = 1;
+        static char name[] = "ui_tests";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    return *app;
 }
+
+void destroyUiApp() { app.reset(); }
 
 void UiTest::SetUp() {
     uiApp();

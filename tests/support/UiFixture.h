@@ -37,6 +37,7 @@ QT_END_NAMESPACE
 namespace quorin::test {
 
 QApplication& uiApp();
+void destroyUiApp();
 
 struct ShownMessage {
     QString text;

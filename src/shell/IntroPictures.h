@@ -1,0 +1,17 @@
+// The two pictures of the intro screen, drawn at start-up: the banner with
+// the maker's name, and a drawing of a wafer vortex meter in its pipe line.
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+namespace quorin {
+
+inline constexpr QSize kBannerSize{640, 151};
+inline constexpr QSize kMeterDrawingSize{641, 277};
+
+QPixmap drawIntroBanner();
+// 24-bit colour, no transparency.
+QPixmap drawIntroMeter();
+
+}  // namespace quorin

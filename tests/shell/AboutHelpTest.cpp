@@ -1,0 +1,195 @@
+// The About and Help boxes: their texts, their size, and the keys and
+// buttons that close them.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QAbstractTextDocumentLayout>
+
+#include "shell/frmAbout.h"
+#include "support/UiFixture.h"
+
+namespace quorin::test {
+namespace {
+
+TEST(VersionText, WritesMinorAndRevisionWithoutASeparator) {
+    const struct {
+        int major, minor, revision;
+        const char* expected;
+    } rows[] = {
+        {4, 0, 3, "Version 4.03"},
+        {1, 0, 0, "Version 1.00"},
+        {2, 10, 1, "Version 2.101"},
+        {10, 2, 12, "Version 10.212"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(versionText(r.major, r.minor, r.revision), r.expected)
+            << r.major << "." << r.minor << "." << r.revision;
+}
+
+// The text box shows all of its text without scrolling.
+void expectFits(QPlainTextEdit* box) {
+    EXPECT_FALSE(box->verticalScrollBar()->isVisible()) << box->objectName().toStdString();
+    EXPECT_FALSE(box->horizontalScrollBar()->isVisible()) << box->objectName().toStdString();
+}
+
+class AboutBox : public UiTest {};
+
+TEST_F(AboutBox, ShowsTheMakerTheProgramAndItsVersion) {
+    bool looked = false;
+    onModal["frmAbout"] = [&](QDialog& d) {
+        d.show();
+        settle();
+        EXPECT_EQ(d.windowTitle(), " About ");
+        EXPECT_EQ(d.minimumSize(), d.maximumSize()) << "fixed size";
+        auto* name = d.findChild<QPlainTextEdit*>("txtAboutName");
+        auto* about = d.findChild<QPlainTextEdit*>("txtAbout");
+        auto* version = d.findChild<QLabel*>("Label1");
+        auto* ok = d.findChild<QPushButton*>("cmdCancel");
+        if (!name || !about || !version || !ok) {
+            ADD_FAILURE() << "a control is missing";
+            return 0;
+        }
+        const QStringList address = name->toPlainText().split('\n');
+        EXPECT_EQ(address.size(), 4);
+        EXPECT_EQ(address.value(0), "Quorin Dynarel Inc.");
+        EXPECT_EQ(about->toPlainText(),
+                  "QUORIN VORTEX FLOW METER SIZING UTILITY \n"
+                  "provides the necessary calculations to \n"
+                  "size a meter to a particular set of parameters.");
+        EXPECT_TRUE(name->isReadOnly());
+        EXPECT_TRUE(about->isReadOnly());
+        expectFits(name);
+        expectFits(about);
+        EXPECT_EQ(version->text(), "Version 1.00");  // the project is at 1.0.0
+        EXPECT_EQ(ok->text(), "OK");
+        looked = true;
+        return 0;
+    };
+    Shell::instance().showModal("frmAbout");
+    EXPECT_TRUE(looked);
+}
+
+TEST_F(AboutBox, OkAndEscCloseIt) {
+    const std::vector<std::pair<const char*, std::function<void(QDialog&)>>> ways = {
+        {"OK", [](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton); }},
+        {"Esc", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+    };
+    for (const auto& [name, close] : ways) {
+        SCOPED_TRACE(name);
+        QPointer<QDialog> shown;
+        bool closedWhileRunning = false;
+        onModal["frmAbout"] = [&](QDialog& d) {
+            shown = &d;
+            d.show();
+            close(d);
+            closedWhileRunning = !Shell::instance().isLoaded("frmAbout") && !d.isVisible();
+            return 0;
+        };
+        Shell::instance().showModal("frmAbout");
+        settle();
+        EXPECT_TRUE(closedWhileRunning);
+        EXPECT_TRUE(shown.isNull()) << "unloaded, so the next show loads it afresh";
+    }
+}
+
+class HelpBox : public UiTest {};
+
+TEST_F(HelpBox, ShowsTheHelpParagraphsInItsFrame) {
+    bool looked = false;
+    onModal["frmHelp"] = [&](QDialog& d) {
+        d.show();
+        settle();
+        EXPECT_EQ(d.windowTitle(), " Help");
+        auto* frame = d.findChild<QGroupBox*>("fraHelp");
+        auto* text = d.findChild<QPlainTextEdit*>("txtHelp");
+        if (!frame || !text) {
+            ADD_FAILURE() << "a control is missing";
+            return 0;
+        }
+        EXPECT_TRUE(frame->isAncestorOf(text));
+        EXPECT_TRUE(text->isReadOnly());
+        EXPECT_EQ(text->toPlainText(),
+                  "Enter text or numbers into boxes then press Enter.\n"
+                  "\n"
+                  "Select item from boxes, then press Enter.\n"
+                  "\n"
+                  "Standard Ranges for Vortex Meters are found under Tools Menu\n"
+                  "\n"
+                  "The Gas/Steam Section has a steam table under Tools Menu\n"
+                  "\n"
+                  "The Vortex Meter Save option for the Input screen is for recall \n"
+                  "to the Input screen.\n"
+                  "\n"
+                  "The Vortex Meter Save option for the Results screen creates a \n"
+                  "text file for electronic transfer.");
+        expectFits(text);
+        EXPECT_EQ(d.findChild<QPushButton*>("cmdOK")->text(), "&OK");
+        looked = true;
+        return 0;
+    };
+    Shell::instance().showModal("frmHelp");
+    EXPECT_TRUE(looked);
+}
+
+TEST_F(HelpBox, EnterAndEscCloseItWhereverTheFocusIs) {
+    const struct {
+        const char* name;
+        Qt::Key key;
+        const char* focus;
+    } rows[] = {
+        {"Enter on OK", Qt::Key_Return, "cmdOK"},
+        {"Enter in the text", Qt::Key_Return, "txtHelp"},
+        {"keypad Enter in the text", Qt::Key_Enter, "txtHelp"},
+        {"Esc on OK", Qt::Key_Escape, "cmdOK"},
+        {"Esc in the text", Qt::Key_Escape, "txtHelp"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        bool closedWhileRunning = false;
+        onModal["frmHelp"] = [&](QDialog& d) {
+            d.show();
+            QWidget* target = d.findChild<QWidget*>(row.focus);
+            target->setFocus();
+            QTest::keyClick(target, row.key);
+            closedWhileRunning = !Shell::instance().isLoaded("frmHelp") && !d.isVisible();
+            return 0;
+        };
+        Shell::instance().showModal("frmHelp");
+        settle();
+        EXPECT_TRUE(closedWhileRunning);
+    }
+}
+
+TEST_F(HelpBox, AnyOtherKeyLeavesItOpen) {
+    bool stillOpen = false;
+    onModal["frmHelp"] = [&](QDialog& d) {
+        d.show();
+        QTest::keyClick(d.findChild<QWidget*>("txtHelp"), Qt::Key_A);
+        QTest::keyClick(d.findChild<QWidget*>("txtHelp"), Qt::Key_Down);
+        stillOpen = Shell::instance().isLoaded("frmHelp") && d.isVisible();
+        return 0;
+    };
+    Shell::instance().showModal("frmHelp");
+    EXPECT_TRUE(stillOpen);
+}
+
+}  // namespace
+}  // namespace quorin::test
+namespace quorin::test { namespace {
+TEST_F(HelpBox, Debug) {
+    onModal["frmHelp"] = [&](QDialog& d) {
+        d.show(); settle();
+        auto* text = d.findChild<QPlainTextEdit*>("txtHelp");
+        fprintf(stderr, "dlg %dx%d hint %dx%d text %dx%d hint %dx%d vp %dx%d\n", d.width(), d.height(), d.sizeHint().width(), d.sizeHint().height(),
+          text->width(), text->height(), text->sizeHint().width(), text->sizeHint().height(), text->viewport()->width(), text->viewport()->height());
+        text->updateGeometry(); fprintf(stderr, "rehint %dx%d lines %d bh %f\n", text->sizeHint().width(), text->sizeHint().height(), text->document()->lineCount(), text->document()->documentLayout()->blockBoundingRect(text->document()->begin()).height());
+        fprintf(stderr, "fw %d ls %d vsb %d hsb %d vmax %d hmax %d docmargin %f\n", text->frameWidth(), text->fontMetrics().lineSpacing(), text->verticalScrollBar()->isVisible(), text->horizontalScrollBar()->isVisible(), text->verticalScrollBar()->maximum(), text->horizontalScrollBar()->maximum(), text->document()->documentMargin());
+        return 0;
+    };
+    Shell::instance().showModal("frmHelp");
+}
+}}

@@ -1,0 +1,237 @@
+// The intro screen: what start-up shows, the buttons and their layout over
+// the picture, the menus, choosing a workflow and leaving the program.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+
+#include "support/UiFixture.h"
+
+namespace quorin::test {
+namespace {
+
+class Intro : public UiTest {
+public:
+    QWidget* intro() const { return Shell::instance().find("frmINTRO"); }
+    QMdiSubWindow* introWindow() const {
+        for (QMdiSubWindow* w : parent->mdiArea()->subWindowList())
+            if (w->widget() == intro()) return w;
+        return nullptr;
+    }
+    QPushButton* button(const char* name) const { return control<QPushButton>("frmINTRO", name); }
+    QAction* introAction(const char* name) const { return control<QAction>("frmINTRO", name); }
+    QAction* parentAction(const char* name) const {
+        auto* file = parent->findChild<QMenu*>("mnuFile", Qt::FindDirectChildrenOnly);
+        return file ? file->findChild<QAction*>(name) : nullptr;
+    }
+    // Captions of the menu-bar items the user can see.
+    QString visibleMenuBar() const {
+        QStringList captions;
+        for (QAction* a : parent->menuBar()->actions())
+            if (a->isVisible()) captions << a->text();
+        return captions.join('|');
+    }
+};
+
+TEST_F(Intro, StartUpShowsTheParentWithOneIntroScreenInside) {
+    EXPECT_TRUE(parent->isVisible());
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_EQ(Shell::instance().loadedForms(), QStringList{"frmINTRO"});
+    ASSERT_NE(intro(), nullptr);
+    EXPECT_EQ(intro()->windowTitle(), " QUORIN SIZING UTILITY");
+    EXPECT_EQ(parent->mdiArea()->activeSubWindow(), introWindow());
+    EXPECT_EQ(intro()->focusWidget(), button("cmdGasSteam"));
+    EXPECT_EQ(shared().SizingType, "");
+}
+
+TEST_F(Intro, OpenWhileTheIntroIsShownKeepsTheSameSingleIntro) {
+    QPointer<QWidget> first = intro();
+    parentAction("mnuOpen")->trigger();
+    parentAction("mnuOpen")->trigger();
+    settle();
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_EQ(intro(), first.data());
+}
+
+TEST_F(Intro, TitleBarCloseUnloadsItAndOpenBringsAFreshOneBack) {
+    EXPECT_EQ(visibleMenuBar(), "File|Gas/Steam|Liquid|About");
+    QPointer<QWidget> first = intro();
+    introWindow()->close();
+    settle();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_TRUE(childForms().isEmpty());
+    EXPECT_EQ(visibleMenuBar(), "File|About");  // the parent's own menus
+
+    parentAction("mnuOpen")->trigger();
+    settle();
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_EQ(visibleMenuBar(), "File|Gas/Steam|Liquid|About");
+}
+
+TEST_F(Intro, ButtonsCarryTheirCaptionsTipsAndStates) {
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* toolTip;
+        bool visible, enabled;
+    } rows[] = {
+        {"cmdGasSteam", "&Gas/Steam", "Press to perform sizing on Vortex air/gas/steam meters", true,
+         true},
+        {"cmdLiquid", "&Liquid", "Press to perform sizing on Vortex liquid meters", true, false},
+        {"cmdNorvane", "&Norvane", "Press to perfrom sizing on Norvanes", QUORIN_SHOW_NORVANE != 0,
+         false},
+        {"cmdQuit", "E&XIT", "Press to Quit this applicaiton", true, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QPushButton* b = button(row.name);
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->text(), row.caption);
+        EXPECT_EQ(b->toolTip(), row.toolTip);
+        EXPECT_EQ(b->isVisible(), row.visible);
+        EXPECT_EQ(b->isEnabled(), row.enabled);
+    }
+    EXPECT_TRUE(button("cmdLiquid")->isDefault());
+}
+
+TEST_F(Intro, TabGoesGasSteamLiquidNorvaneExit) {
+    QStringList order;
+    QWidget* w = button("cmdGasSteam");
+    do {
+        if (qobject_cast<QPushButton*>(w)) order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != button("cmdGasSteam") && order.size() < 10);
+    EXPECT_EQ(order, (QStringList{"cmdGasSteam", "cmdLiquid", "cmdNorvane", "cmdQuit"}));
+}
+
+TEST_F(Intro, MenusAreFileExitGasSteamLiquidAbout) {
+    QAction* exit = introAction("mnuExit");
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->text(), "Exit");
+    EXPECT_EQ(exit->shortcut(), QKeySequence("Ctrl+X"));
+    EXPECT_EQ(introAction("mnuFile")->text(), "File");
+    EXPECT_TRUE(introAction("mnuGasSteam")->isEnabled());
+    EXPECT_FALSE(introAction("mnuLiquid")->isEnabled());
+    EXPECT_EQ(introAction("mnuNorvane")->isVisible(), QUORIN_SHOW_NORVANE != 0);
+    EXPECT_EQ(introAction("mnuNorvane")->text(), "Norvane");
+}
+
+TEST_F(Intro, ButtonsStayOnTheDiagonalOfThePictureWhateverTheSize) {
+    const QSize sizes[] = {{1000, 720}, {700, 420}, {520, 700}};
+    QSize lastPicture;
+    for (const QSize& size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        introWindow()->resize(size);
+        settle();
+        const QRect picture = control<QLabel>("frmINTRO", "Image1")->geometry();
+        const QRect banner = control<QLabel>("frmINTRO", "Image3")->geometry();
+        EXPECT_NE(picture.size(), lastPicture) << "the picture follows the screen's size";
+        lastPicture = picture.size();
+        EXPECT_TRUE(intro()->rect().contains(picture));
+        EXPECT_NEAR(double(picture.width()) / picture.height(), 641.0 / 277, 0.02);
+        EXPECT_LE(banner.bottom(), picture.top());
+
+        const struct {
+            const char* name;
+            double across, down;
+        } places[] = {{"cmdGasSteam", 0.2, 0.25}, {"cmdLiquid", 0.5, 0.5}, {"cmdQuit", 0.8, 0.75}};
+        for (const auto& p : places) {
+            SCOPED_TRACE(p.name);
+            const QRect b = button(p.name)->geometry();
+            EXPECT_EQ(b.size(), button("cmdGasSteam")->size());
+            EXPECT_NEAR(b.x() + b.width() / 2.0, picture.x() + p.across * picture.width(), 1.0);
+            EXPECT_NEAR(b.y() + b.height() / 2.0, picture.y() + p.down * picture.height(), 1.0);
+        }
+    }
+}
+
+// Every way of leaving ends the program with no window left and no question.
+class IntroExit : public Intro {
+protected:
+    void expectProgramEnded() {
+        settle();
+        EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
+        EXPECT_TRUE(childForms().isEmpty());
+        EXPECT_FALSE(parent->isVisible());
+        EXPECT_TRUE(messages.empty());
+        EXPECT_TRUE(modalsShown.empty());
+    }
+};
+
+TEST_F(IntroExit, ByTheExitButton) {
+    QTest::mouseClick(button("cmdQuit"), Qt::LeftButton);
+    expectProgramEnded();
+}
+
+TEST_F(IntroExit, ByEnterOnTheExitButton) {
+    button("cmdQuit")->setFocus();
+    QTest::keyClick(button("cmdQuit"), Qt::Key_Return);
+    expectProgramEnded();
+}
+
+TEST_F(IntroExit, ByFileExit) {
+    introAction("mnuExit")->trigger();
+    expectProgramEnded();
+}
+
+TEST_F(IntroExit, ByCtrlX) {
+    QTest::keyClick(parent.get(), Qt::Key_X, Qt::ControlModifier);
+    expectProgramEnded();
+}
+
+TEST_F(Intro, EnterDoesNothingWhileTheDefaultButtonIsDisabled) {
+    QTest::keyClick(intro(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_EQ(shared().SizingType, "");
+}
+
+TEST_F(Intro, GasSteamUnloadsTheIntroAndOpensTheGasInputScreen) {
+    const std::vector<std::pair<const char*, std::function<void(Intro&)>>> ways = {
+        {"cmdGasSteam",
+         [](Intro& t) { QTest::mouseClick(t.button("cmdGasSteam"), Qt::LeftButton); }},
+        {"mnuGasSteam", [](Intro& t) { t.introAction("mnuGasSteam")->trigger(); }},
+    };
+    for (const auto& [name, choose] : ways) {
+        SCOPED_TRACE(name);
+        Shell::instance().unload("frmInputScrn");
+        parent->showIntro();
+        shared().SizingType = "LIQUID";
+        settle();
+        choose(*this);
+        settle();
+        EXPECT_FALSE(Shell::instance().isLoaded("frmINTRO"));
+        EXPECT_EQ(shared().SizingType, "GAS");
+        ASSERT_EQ(childForms(), QStringList{"frmInputScrn"});
+        // Re-arranged: the only child fills the parent's client area.
+        EXPECT_EQ(parent->mdiArea()->subWindowList().first()->geometry(),
+                  parent->mdiArea()->viewport()->rect());
+        // The menu bar follows the new active child.
+        QStringList inputMenus;
+        for (QAction* a : dynamic_cast<Form*>(Shell::instance().find("frmInputScrn"))->menuBarItems())
+            if (a->isVisible()) inputMenus << a->text();
+        EXPECT_EQ(visibleMenuBar(), inputMenus.join('|'));
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+TEST_F(Intro, LiquidCannotBeChosenYet) {
+    QTest::mouseClick(button("cmdLiquid"), Qt::LeftButton);
+    introAction("mnuLiquid")->trigger();  // a disabled action does not trigger
+    settle();
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_EQ(shared().SizingType, "");
+}
+
+TEST_F(Intro, AboutOpensTheAboutBox) {
+    introAction("mnuAbout")->trigger();
+    settle();
+    EXPECT_EQ(modalsShown, std::vector<QString>{"frmAbout"});
+    EXPECT_FALSE(Shell::instance().isLoaded("frmAbout"));
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+}
+
+}  // namespace
+}  // namespace quorin::test
