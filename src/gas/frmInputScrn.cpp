@@ -105,12 +105,12 @@ void frmInputScrn::createControls() {
     cmdCalcFlow = new QPushButton("&Find Meter");
     cmdCalcFlow->setObjectName("cmdCalcFlow");
     cmdCalcFlow->setToolTip("Press to Calculate Flow");
-    connect(cmdCalcFlow, &QPushButton::clicked, this, [this] { findMeter(); });
+    onClick(cmdCalcFlow, [this] { findMeter(); });
     cmdClose = new QPushButton("&Close");
     cmdClose->setObjectName("cmdClose");
     cmdClose->setToolTip("Press to close this screen");
     setCancelButton(cmdClose);
-    connect(cmdClose, &QPushButton::clicked, this, [this] { close_(); });
+    onClick(cmdClose, [this] { close_(); });
 
     auto* heading = new QLabel("Gas / Steam Meter Selection Guide");
     heading->setObjectName("lblHeading");

@@ -134,15 +134,12 @@ frmResults::frmResults() : Form(kName, " Gas/Steam Calculation Results") {
     cmdSave->setEnabled(false);
     cmdClose = new QPushButton("&Close");
     cmdClose->setObjectName("cmdClose");
-    connect(cmdClose, &QPushButton::clicked, this, [this] {
-        unloadAndClear();
-        Shell::instance().focus("frmInputScrn", "txtCustomerIn");
-    });
+    onClick(cmdClose, [this] { unloadAndClear(true); });
     setCancelButton(cmdClose);
 
     QMenu* file = addMenu("File", "mnuFile");
     addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {})->setEnabled(false);
-    addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(); });
+    addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(false); });
     addMenuBarCommand("Print", "mnuPrint", [] {})->setEnabled(false);
 
     auto* bottom = new QHBoxLayout;
@@ -205,11 +202,12 @@ void frmResults::show(const GasResultsView& v) {
     fill(lstErrorBox, v.errors);
 }
 
-void frmResults::unloadAndClear() {
+void frmResults::unloadAndClear(bool focusInput) {
     Shell& shell = Shell::instance();
     shell.unload(kName);
     auto& S = shared();
     S.FlowRangeFlag = S.PressRangeFlag = S.TempRangeFlag = S.ReyRangeFlag = 0;
+    if (focusInput) shell.focus("frmInputScrn", "txtCustomerIn");
     shell.arrangeChildren();
 }
 

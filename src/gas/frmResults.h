@@ -19,13 +19,16 @@ public:
     static constexpr const char* kName = "frmResults";
     frmResults();
 
-    void onTitleBarClose() override { unloadAndClear(); }
-    void onDeactivated() override { unloadAndClear(); }
+    // The title-bar close does what the Close button does.
+    void onTitleBarClose() override { unloadAndClear(true); }
+    void onDeactivated() override { unloadAndClear(false); }
 
 private:
     QLineEdit* addBox(const char* name);
     void show(const struct GasResultsView& view);
-    void unloadAndClear();
+    // Unloads the screen and clears the four range flags; the Close button
+    // also gives the input screen's first field the focus.
+    void unloadAndClear(bool focusInput);
 
     QHash<QString, QLineEdit*> boxes_;
     QListWidget *lstMeter, *lstFlowLow, *lstFlowHi, *lstErrorBox;

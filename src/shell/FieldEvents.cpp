@@ -39,6 +39,7 @@ void FieldEvents::fire(const FieldRow& row, Trigger trigger) {
     // A commit may show a message box, whose focus change must not commit again.
     if (firing_) return;
     firing_ = true;
+    refused_ = false;
     row.commit(trigger);
     firing_ = false;
 }
@@ -59,8 +60,8 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         // A menu opening or another window taking the activation is not a
         // move to another field.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (row->reactsToLeave && reason != Qt::PopupFocusReason &&
-            reason != Qt::ActiveWindowFocusReason)
+        if (row->reactsToLeave && !CommandScope::active() && reason != Qt::PopupFocusReason &&
+            reason != Qt::ActiveWindowFocusReason && reason != Qt::MenuBarFocusReason)
             fire(*row, Trigger::Leave);
         break;
     }
@@ -69,7 +70,8 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
         QWidget* next = row->next;
         fire(*row, Trigger::Enter);
-        if (next) next->setFocus(Qt::TabFocusReason);
+        // A refused entry changes nothing, the focus included.
+        if (next && !refused_) next->setFocus(Qt::TabFocusReason);
         return true;
     }
     default:
@@ -87,6 +89,7 @@ bool FieldEvents::takeNumberAs(QLineEdit* box, T& field) {
     else ok = parseDouble(text, value);
     if (!ok) {
         box->setText(accepted_.value(box));
+        refused_ = true;
         if (seams().beep) seams().beep();
         return false;
     }

@@ -20,6 +20,22 @@ namespace quorin {
 
 enum class Trigger { Click, Leave, Enter };
 
+// While a command runs (a button, a menu item, a window closing), the focus
+// changes it causes commit nothing: the command commits the focused box
+// before it starts, and a window opening or closing is not a move to another
+// field.
+class CommandScope {
+public:
+    CommandScope() { ++depth_; }
+    ~CommandScope() { --depth_; }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+    static bool active() { return depth_ > 0; }
+
+private:
+    static inline int depth_ = 0;
+};
+
 struct FieldRow {
     QWidget* control;
     std::function<void(Trigger)> commit;
@@ -57,6 +73,7 @@ private:
     std::vector<FieldRow> rows_;
     QHash<const QLineEdit*, QString> accepted_;
     bool firing_ = false;
+    bool refused_ = false;  // the last commit refused its text
 };
 
 }  // namespace quorin

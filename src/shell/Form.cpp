@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "shell/FieldEvents.h"
 #include "shell/Shell.h"
 
 namespace quorin {
@@ -16,11 +17,24 @@ Form::Form(const char* name, const QString& caption) {
     setWindowTitle(caption);
 }
 
+void Form::runCommand(const std::function<void()>& command) {
+    commitFocusedField();
+    CommandScope scope;
+    command();
+}
+
+void Form::onClick(QPushButton* button, std::function<void()> command) {
+    // Enter presses a command button that has the focus.
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
         cancelButton_->click();
         return;
     }
+
     QWidget::keyPressEvent(event);
 }
 
@@ -54,10 +68,7 @@ QAction* Form::addMenuBarCommand(const QString& title, const char* objectName,
     auto* action = new QAction(title, this);
     action->setObjectName(objectName);
     menuBarItems_.append(action);
-    connect(action, &QAction::triggered, this, [this, command] {
-        commitFocusedField();
-        command();
-    });
+    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     return action;
 }
 
@@ -66,10 +77,7 @@ QAction* Form::addCommand(QMenu* menu, const QString& title, const char* objectN
     QAction* action = menu->addAction(title);
     action->setObjectName(objectName);
     action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [this, command] {
-        commitFocusedField();
-        command();
-    });
+    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
     return action;
 }
 

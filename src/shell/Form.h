@@ -30,6 +30,12 @@ public:
     // menu command and shortcut calls it first.
     virtual void commitFocusedField() {}
 
+    // Runs a command of this form: commits the focused box, then runs the
+    // command inside a CommandScope.
+    void runCommand(const std::function<void()>& command);
+    // Connects a button to a command.
+    void onClick(QPushButton* button, std::function<void()> command);
+
 protected:
     // The button the Esc key presses while the focus is inside this form.
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }

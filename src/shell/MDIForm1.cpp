@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "shell/FieldEvents.h"
 #include "shell/Form.h"
 #include "shell/Shell.h"
 
@@ -69,7 +70,10 @@ void MDIForm1::onSubWindowActivated(QMdiSubWindow* window) {
     active_ = window;
     showMenusOf(shell.formOf(window));
     if (previous && previous != window)
-        if (Form* left = shell.formOf(previous)) left->onDeactivated();
+        if (Form* left = shell.formOf(previous)) {
+            CommandScope scope;
+            left->onDeactivated();
+        }
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {

@@ -23,7 +23,8 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::Close || !form_) return false;
         event->ignore();
-        form_->onTitleBarClose();
+        Form* form = form_;
+        form->runCommand([form] { form->onTitleBarClose(); });
         return true;
     }
 
@@ -95,7 +96,9 @@ Form* Shell::showChild(const QString& name) {
     window->setObjectName(name + "Window");
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->installEventFilter(new TitleBarClose(window, form));
-    loaded_[indexOf(name)].window = window;
+    const int at = indexOf(name);
+    if (at < 0) return nullptr;  // the form unloaded itself while loading
+    loaded_[at].window = window;
     parent_->mdiArea()->addSubWindow(window);
     window->show();
     parent_->mdiArea()->setActiveSubWindow(window);

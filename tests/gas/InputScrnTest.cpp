@@ -443,3 +443,82 @@ TEST_F(InputScreen, ExitLeavesNoWindowAndAsksNothing) {
 
 }  // namespace
 }  // namespace quorin::test
+
+namespace quorin::test {
+namespace {
+
+TEST_F(FindMeter, AccessKeyCommitsTheBoxBeingTyped) {
+    type("txtPipeSizeIn", "2.067");
+    leave();
+    type("txtFlowRateIn", "100");
+    // An access key presses the button without moving the focus.
+    auto* findMeter = control<QPushButton>("frmInputScrn", "cmdCalcFlow");
+    ASSERT_EQ(findMeter->shortcut(), QKeySequence("Alt+F"));
+    findMeter->click();
+    settle();
+    ASSERT_TRUE(Shell::instance().isLoaded("frmResults"));
+    EXPECT_EQ(rows("lstMeter"), QStringList{"QWG20"});
+}
+
+TEST_F(FindMeter, TheVacuumNoteComesOnceWhenAMenuCommandCommitsThePressure) {
+    pick("cboPressUnitIn", "PSIA");
+    messages.clear();
+    type("txtPressIn", "12");
+    parent->findChild<QAction*>("mnuCalcFlow")->trigger();
+    settle();
+    ASSERT_TRUE(Shell::instance().isLoaded("frmResults"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kVacuumNote);
+    control<QPushButton>("frmResults", "cmdClose")->click();
+    settle();
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(FindMeter, EnterOnTheFocusedButtonFindsTheMeter) {
+    list("cboMediaIn")->setFocus(Qt::MouseFocusReason);
+    enter("cboMediaIn");
+    ASSERT_EQ(focused(), "cmdCalcFlow");
+    enter("cmdCalcFlow");
+    settle();
+    EXPECT_TRUE(Shell::instance().isLoaded("frmResults"));
+}
+
+TEST_F(InputScreen, ARefusedEnterKeepsTheFocusAndShowsNothing) {
+    pick("cboPressUnitIn", "PSIA");
+    type("txtPressIn", "12");
+    leave();
+    messages.clear();
+    type("txtPressIn", "x12");
+    enter("txtPressIn");
+    EXPECT_EQ(focused(), "txtPressIn");
+    EXPECT_EQ(box("txtPressIn")->text(), "12");
+    EXPECT_EQ(beeps, 1);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(InputScreen, EscapeClosesTheScreenWithoutCheckingThePressure) {
+    pick("cboPressUnitIn", "PSIA");
+    messages.clear();
+    type("txtPressIn", "12");
+    list("cboTempUnitIn")->setFocus(Qt::MouseFocusReason);  // the check runs here
+    ASSERT_EQ(messages.size(), 1u);
+    QTest::keyClick(list("cboTempUnitIn"), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
+    EXPECT_TRUE(Shell::instance().isLoaded("frmINTRO"));
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(InputScreen, ClosingWhileTypingCommitsOnceAndQuietly) {
+    pick("cboPressUnitIn", "PSIA");
+    messages.clear();
+    type("txtPressIn", "12");
+    parent->findChild<QAction*>("mnuClose")->trigger();
+    settle();
+    EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
+    EXPECT_EQ(messages.size(), 1u);  // the typed pressure was committed once
+    EXPECT_EQ(shared().PressPsia, 12.0f);
+}
+
+}  // namespace
+}  // namespace quorin::test
