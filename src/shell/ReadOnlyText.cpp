@@ -1,5 +1,6 @@
 #include "shell/ReadOnlyText.h"
 
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -19,20 +20,20 @@ ReadOnlyText::ReadOnlyText(const char* name, const QString& text, QWidget* paren
 
 QSize ReadOnlyText::minimumSizeHint() const { return sizeHint(); }
 
-// The widths and heights the text layout itself gives each line; its last
-// line and its right edge already carry the document margin.
+// The natural width of the widest line and the heights the text layout
+// gives the lines (the last one carries the bottom margin).
 QSize ReadOnlyText::sizeHint() const {
+    const QFontMetricsF metrics(font());
     qreal widest = 0, height = 0;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        const QRectF bounds = blockBoundingRect(block);
-        widest = std::max(widest, bounds.width());
-        height += bounds.height();
+        widest = std::max(widest, metrics.horizontalAdvance(block.text()));
+        height += blockBoundingRect(block).height();
     }
     const qreal margin = document()->documentMargin();
     const int frame = 2 * frameWidth();
     // One pixel more each way: the cursor at the end of a line, and the
     // last visible pixel row.
-    return {int(std::ceil(widest + margin)) + frame + cursorWidth() + 1,
+    return {int(std::ceil(widest + 2 * margin)) + frame + cursorWidth() + 1,
             int(std::ceil(height + margin)) + frame + 1};
 }
 
