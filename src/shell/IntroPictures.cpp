@@ -8,7 +8,10 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <future>
+#include <mutex>
 #include <numbers>
+#include <optional>
 
 namespace quorin {
 
@@ -30,20 +33,28 @@ QFont sansFont(int pixelSize, QFont::Weight weight = QFont::Normal, qreal spacin
 
 // A vortex as the flow sheds it: an inward spiral of two and a half turns,
 // turning clockwise above the centre line and counter-clockwise below it.
+// Drawn as cubic arcs of a tenth of a turn each, whose control points follow
+// the spiral's tangent, so the pen strokes a few smooth curves.
 QPainterPath swirl(QPointF centre, qreal radius, bool clockwise) {
     constexpr qreal kTurns = 2.5;
-    constexpr int kSteps = 90;
+    constexpr int kSteps = 25;
     const qreal sign = clockwise ? 1 : -1;
-    QPainterPath path;
-    for (int i = 0; i <= kSteps; ++i) {
-        const qreal t = qreal(i) / kSteps;
-        const qreal angle = sign * t * kTurns * 2 * std::numbers::pi;
-        const qreal r = radius * (1 - 0.85 * t);
-        const QPointF p = centre + QPointF(-r * std::cos(angle), -r * std::sin(angle));
-        if (i == 0)
-            path.moveTo(p);
-        else
-            path.lineTo(p);
+    const qreal sweep = sign * kTurns * 2 * std::numbers::pi;
+    const auto at = [&](qreal t) {
+        const qreal angle = t * sweep, r = radius * (1 - 0.85 * t);
+        return centre + QPointF(-r * std::cos(angle), -r * std::sin(angle));
+    };
+    // d/dt of the point above.
+    const auto tangent = [&](qreal t) {
+        const qreal angle = t * sweep, r = radius * (1 - 0.85 * t), dr = -0.85 * radius;
+        return QPointF(-dr * std::cos(angle) + r * sweep * std::sin(angle),
+                       -dr * std::sin(angle) - r * sweep * std::cos(angle));
+    };
+    constexpr qreal dt = 1.0 / kSteps;
+    QPainterPath path(at(0));
+    for (int i = 0; i < kSteps; ++i) {
+        const qreal t0 = i * dt, t1 = t0 + dt;
+        path.cubicTo(at(t0) + tangent(t0) * (dt / 3), at(t1) - tangent(t1) * (dt / 3), at(t1));
     }
     return path;
 }
@@ -67,9 +78,7 @@ void drawArrow(QPainter& p, QPointF from, QPointF to, qreal head) {
     p.drawPolygon(tip);
 }
 
-}  // namespace
-
-QPixmap drawIntroBanner() {
+QImage paintBanner() {
     const int w = kBannerSize.width(), h = kBannerSize.height();
     QImage image(kBannerSize, QImage::Format_RGB32);
     QPainter p(&image);
@@ -108,10 +117,10 @@ QPixmap drawIntroBanner() {
     p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     drawVortexStreet(p, 452, 596, cy, 14, 13, 58);
-    return QPixmap::fromImage(image);
+    return image;
 }
 
-QPixmap drawIntroMeter() {
+QImage paintMeter() {
     const int w = kMeterDrawingSize.width(), h = kMeterDrawingSize.height();
     QImage image(kMeterDrawingSize, QImage::Format_RGB32);
     image.fill(kPaper);
@@ -226,7 +235,38 @@ QPixmap drawIntroMeter() {
     p.setPen(kInk);
     p.drawText(QRectF(mx + 60, h - 34, w - mx - 78, 18), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("VORTEX SHEDDING FLOW METER \u2014 WAFER BODY"));
-    return QPixmap::fromImage(image);
+    return image;
 }
+
+struct Pictures {
+    QImage banner;
+    QImage meter;
+};
+
+Pictures paintBoth() { return {paintBanner(), paintMeter()}; }
+
+// The pictures are painted once per process. QImage painting needs no GUI
+// thread, so start-up paints them on a worker while the main window builds
+// its menus and windows; the first intro screen then only waits for the rest.
+std::mutex gMutex;
+std::future<Pictures> gPending;
+std::optional<Pictures> gPictures;
+
+const Pictures& pictures() {
+    std::lock_guard lock(gMutex);
+    if (!gPictures) gPictures = gPending.valid() ? gPending.get() : paintBoth();
+    return *gPictures;
+}
+
+}  // namespace
+
+void startPaintingIntroPictures() {
+    std::lock_guard lock(gMutex);
+    if (!gPictures && !gPending.valid()) gPending = std::async(std::launch::async, paintBoth);
+}
+
+QPixmap drawIntroBanner() { return QPixmap::fromImage(pictures().banner); }
+
+QPixmap drawIntroMeter() { return QPixmap::fromImage(pictures().meter); }
 
 }  // namespace quorin

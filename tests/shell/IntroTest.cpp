@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "shell/IntroPictures.h"
 #include "support/UiFixture.h"
 
 namespace quorin::test {
@@ -116,6 +117,20 @@ TEST_F(Intro, MenusAreFileExitGasSteamLiquidAbout) {
     EXPECT_FALSE(introAction("mnuLiquid")->isEnabled());
     EXPECT_EQ(introAction("mnuNorvane")->isVisible(), QUORIN_SHOW_NORVANE != 0);
     EXPECT_EQ(introAction("mnuNorvane")->text(), "Norvane");
+}
+
+// Start-up paints the pictures on a worker thread; whichever screen asks
+// first waits for them, and every intro screen shows the same drawings.
+TEST_F(Intro, PicturesPaintedOnTheWorkerAreTheOnesShown) {
+    startPaintingIntroPictures();
+    const QImage banner = drawIntroBanner().toImage();
+    const QImage meter = drawIntroMeter().toImage();
+    EXPECT_EQ(banner.size(), kBannerSize);
+    EXPECT_EQ(meter.size(), kMeterDrawingSize);
+    EXPECT_NE(banner.pixel(2, 2), banner.pixel(40, 60)) << "the banner is painted, not left blank";
+    startPaintingIntroPictures();
+    EXPECT_EQ(drawIntroBanner().toImage(), banner);
+    EXPECT_EQ(control<QLabel>("frmINTRO", "Image1")->pixmap().toImage(), meter);
 }
 
 TEST_F(Intro, ButtonsStayOnTheDiagonalOfThePictureWhateverTheSize) {
