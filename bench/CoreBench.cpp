@@ -1,5 +1,6 @@
 // Timings of the calculation chains a user waits for: the chain a pressure
-// edit runs, and the whole Find Meter selection.
+// edit runs, and the whole Find Meter selection of the gas/steam and liquid
+// screens (the liquid one also with its results view).
 #include <benchmark/benchmark.h>
 
 #include "core.h"
@@ -63,6 +64,42 @@ void findMeter(benchmark::State& state, float psig, float pipeIn, float flow) {
 BENCHMARK_CAPTURE(findMeter, Wafer100Psig, 100, 2.067f, 100);
 BENCHMARK_CAPTURE(findMeter, Wafer250Psig, 250, 2.067f, 100);
 BENCHMARK_CAPTURE(findMeter, Insertion6Inch, 100, 6.0f, 1600);
+
+// A liquid of specific gravity 1 at 70 deg F, converted as the liquid input
+// screen leaves it before Find Meter.
+void setLiquidCase(float gpm, float pipeIn, double cP) {
+    auto& S = shared();
+    S = SharedState{};
+    loadLiquidDefaults(false);
+    S.LqdFlowRateIn = gpm;
+    S.PipeSizeIn = pipeIn;
+    S.LqdViscIn = cP;
+    modLqdRecalc();
+}
+
+void lqdFindMeter(benchmark::State& state, float gpm, float pipeIn, double cP) {
+    setLiquidCase(gpm, pipeIn, cP);
+    for (auto _ : state) {
+        modLqdSelection();
+        benchmark::DoNotOptimize(shared().MaxFlowUser);
+    }
+}
+BENCHMARK_CAPTURE(lqdFindMeter, Insertion6InchWater, 500, 6.0f, 1.0);
+BENCHMARK_CAPTURE(lqdFindMeter, Insertion6InchHalfCentipoise, 500, 6.0f, 0.5);
+BENCHMARK_CAPTURE(lqdFindMeter, Wafer1InchWater, 20, 1.049f, 1.0);
+BENCHMARK_CAPTURE(lqdFindMeter, TwoWafersAt2Point25Inch, 45, 2.25f, 1.0);
+
+void lqdFindMeterAndResults(benchmark::State& state, float gpm, float pipeIn, double cP) {
+    setLiquidCase(gpm, pipeIn, cP);
+    for (auto _ : state) {
+        modLqdSelection();
+        LiquidResultsView view = modLqdResults("12-06-2026");
+        benchmark::DoNotOptimize(view);
+    }
+}
+BENCHMARK_CAPTURE(lqdFindMeterAndResults, Insertion6InchWater, 500, 6.0f, 1.0);
+BENCHMARK_CAPTURE(lqdFindMeterAndResults, Wafer1InchWater, 20, 1.049f, 1.0);
+BENCHMARK_CAPTURE(lqdFindMeterAndResults, TwoWafersAt2Point25Inch, 45, 2.25f, 1.0);
 
 }  // namespace
 

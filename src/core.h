@@ -4,6 +4,8 @@
 #include "gas/GasCalc.h"
 #include "gas/MediaTable.h"
 #include "gas/Results.h"
+#include "liquid/LiquidCalc.h"
+#include "liquid/Results.h"
 #include "state/Hooks.h"
 #include "state/SharedState.h"
 #include "state/Single.h"

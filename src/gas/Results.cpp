@@ -1,6 +1,7 @@
 #include "gas/Results.h"
 
 #include "gas/GasCalc.h"
+#include "state/ResultTexts.h"
 #include "state/SharedState.h"
 #include "state/Text.h"
 
@@ -11,24 +12,6 @@ namespace {
 const std::string kCubed = kSup3;
 const std::string kSquared = kSup2;
 
-// Pipe units: the caption written after the entered value, and which of the
-// three derived boxes repeats the entry (and is left empty).
-struct PipeUnitText {
-    const char* unit;
-    const char* caption;
-    enum { None, Inches, Mm, Area } repeats;
-};
-constexpr PipeUnitText kPipeUnits[] = {
-    {"INCHES", "  Inches", PipeUnitText::Inches},
-    {"MILLIMETERS", "  Millimeters", PipeUnitText::Mm},
-    {"METERS", "  Meters", PipeUnitText::None},
-    {"CENTIMETERS", "  Centimeters", PipeUnitText::None},
-    {"SQUARE FEET", "  Square Feet", PipeUnitText::Area},
-    {"SQUARE MILLIMETERS", "  Square Millimeters", PipeUnitText::None},
-    {"SQUARE CENTIMETERS", "  Square Centimeters", PipeUnitText::None},
-    {"SQUARE METERS", "  Square Meters", PipeUnitText::None},
-};
-
 // The letter of a temperature unit ("F", "C", "R"); other texts as entered.
 std::string tempLetter(const std::string& unit) {
     if (unitIs(unit, "DEG F")) return "F";
@@ -37,38 +20,22 @@ std::string tempLetter(const std::string& unit) {
     return unit;
 }
 
-std::string rangeUnit(const std::string& flowUnit) {
-    if (unitIs(flowUnit, "M^3/HR")) return "m" + kCubed + "/hr";
-    if (unitIs(flowUnit, "NM^3/HR")) return "Nm" + kCubed + "/hr";
-    if (unitIs(flowUnit, "METRIC TONS/HR")) return "T/Hr";
-    return flowUnit;
-}
-
 void fillEntries(GasResultsView& v) {
     const auto& S = shared();
     v.customer = S.CustomerIn;
     v.tagNo = S.TagNoIn;
 
-    std::string flowUnit = "  " + S.FlowUnitIn;
-    if (unitIs(S.FlowUnitIn, "M^3/HR")) flowUnit = "  m" + kCubed + "/hr";
-    else if (unitIs(S.FlowUnitIn, "NM^3/HR")) flowUnit = "  Nm" + kCubed + "/hr";
-    v.flowRate = Str(S.FlowRateIn) + flowUnit;
+    v.flowRate = Str(S.FlowRateIn) + flowEnteredSuffix(S.FlowUnitIn);
     v.cuMtrHrLabel = "Flow in m" + kCubed + "/hr:";
     v.nmCuMtrHrLabel = "Flow in Nm" + kCubed + "/hr:";
 
     // Pipe.
-    v.pipeSizeIn = Format(S.PipeIdIn, "0.0") + "  Inches";
-    v.pipeSizeMM = Format(S.PipeIdMm, "0.0") + "  Millimeters";
-    v.areaSqFt = Format(S.PipeAreaSqFt, "0.0###") + "  Area Square Feet";
-    v.pipeSize = General(S.PipeSizeIn) + "  " + S.PipeUnitIn;
-    for (const PipeUnitText& p : kPipeUnits) {
-        if (!unitIs(S.PipeUnitIn, p.unit)) continue;
-        v.pipeSize = General(S.PipeSizeIn) + p.caption;
-        if (p.repeats == PipeUnitText::Inches) v.pipeSizeIn.clear();
-        if (p.repeats == PipeUnitText::Mm) v.pipeSizeMM.clear();
-        if (p.repeats == PipeUnitText::Area) v.areaSqFt.clear();
-        break;
-    }
+    const PipeSizeTexts pipe =
+        pipeSizeTexts(S.PipeSizeIn, S.PipeUnitIn, S.PipeIdIn, S.PipeIdMm, S.PipeAreaSqFt);
+    v.pipeSize = pipe.entered;
+    v.pipeSizeIn = pipe.inches;
+    v.pipeSizeMM = pipe.mm;
+    v.areaSqFt = pipe.area;
 
     // Operating and atmospheric pressure.
     const std::string pressUnit =
@@ -118,7 +85,7 @@ void fillFlows(GasResultsView& v) {
 
 void fillMeters(GasResultsView& v) {
     const auto& S = shared();
-    v.minUnit = v.maxUnit = rangeUnit(S.FlowUnitIn);
+    v.minUnit = v.maxUnit = rangeUnitText(S.FlowUnitIn);
     for (int slot = 1; slot <= 24; ++slot) {
         if (S.MeterModel[slot] != "NONE") v.meters.push_back(S.MeterModel[slot]);
         const float lo = S.MinFlowUser[slot - 1], hi = S.MaxFlowUser[slot - 1];
@@ -129,45 +96,37 @@ void fillMeters(GasResultsView& v) {
     }
 }
 
-void note(GasResultsView& v, const std::string& text, int16_t* flag = nullptr) {
+void note(GasResultsView& v, const std::string& text) {
     v.errors.push_back(text);
-    if (flag) *flag = 1;
     ++v.beeps;
 }
 
-// Reads back a range as the list shows it.
-double shown(const std::string& text) {
-    double value = 0;
-    parseDouble(text, value);
-    return value;
+// A note that also raises an out-of-range flag, in the view and in the case
+// record the reports read.
+void note(GasResultsView& v, const std::string& text, bool& viewFlag, int16_t& caseFlag) {
+    note(v, text);
+    viewFlag = true;
+    caseFlag = 1;
 }
 
 void fillNotes(GasResultsView& v) {
     auto& S = shared();
     if (!v.meters.empty()) {
         v.errors.clear();
-        for (size_t k = 0; k < v.flowLow.size() && k < v.flowHi.size(); ++k) {
-            const double lo = shown(v.flowLow[k]), hi = shown(v.flowHi[k]);
-            const std::string name = k < v.meters.size() ? v.meters[k] : "";
-            if (double(S.FlowRateIn) < lo + 0.15 * (hi - lo)) {
-                v.errors.push_back("Warning:  Please note the maximum flow entered will be");
-                v.errors.push_back(std::string(20, ' ') +
-                                   "operating in the lower 15% range of the " + name +
-                                   " meter.");
-            }
-        }
+        addLowRangeWarnings(S.FlowRateIn, v.meters, v.flowLow, v.flowHi, v.errors);
     } else {
         note(v, "**No meters fit parameters");
     }
 
     const float flow = S.FlowRateIn;
     if (S.MeterModel[8] != "NONE" && (flow < S.MinFlowUser[7] || flow > S.MaxFlowUser[7]))
-        note(v, "**QNG Flow out of range", &S.FlowRangeFlag);
+        note(v, "**QNG Flow out of range", v.flowOutOfRange, S.FlowRangeFlag);
     if (S.MeterModel[9] != "NONE" && (flow < S.MinFlowUser[8] || flow > S.MaxFlowUser[8]))
-        note(v, "**QNS Flow out of range", &S.FlowRangeFlag);
+        note(v, "**QNS Flow out of range", v.flowOutOfRange, S.FlowRangeFlag);
     if (S.TempDegF > 366 || (S.MeterModel[8] == "QNG" && S.TempDegF > 300))
-        note(v, "**Temperature out of range", &S.TempRangeFlag);
-    if (S.PressPsig > 250) note(v, "**Pressure out of range", &S.PressRangeFlag);
+        note(v, "**Temperature out of range", v.tempOutOfRange, S.TempRangeFlag);
+    if (S.PressPsig > 250)
+        note(v, "**Pressure out of range", v.pressOutOfRange, S.PressRangeFlag);
     if (!(S.PressRefPsia >= 10 && S.PressRefPsia <= 20))
         note(v, "**Reference Pressure out of range");
     if (!(S.TempRefDegF >= -10 && S.TempRefDegF <= 100))
@@ -178,7 +137,8 @@ void fillNotes(GasResultsView& v) {
         if (code == "NONE" || code.empty()) continue;
         const float re = S.OperReynolds[slot - 1];
         if (re > reynoldsCeiling(code))
-            note(v, "**Reynolds Number out of range (" + General(re) + ")", &S.ReyRangeFlag);
+            note(v, "**Reynolds Number out of range (" + General(re) + ")", v.reynoldsOutOfRange,
+                 S.ReyRangeFlag);
     }
 }
 

@@ -28,11 +28,16 @@ struct GasResultsView {
     std::vector<std::string> meters, flowLow, flowHi;  // row by row
     std::vector<std::string> errors;                    // warnings and "**" notes
     int beeps = 0;                                      // system beeps to sound
+    // Set when the note of the flow of an insertion meter, the operating
+    // pressure, the operating temperature or a Reynolds number is added.
+    bool flowOutOfRange = false, pressOutOfRange = false, tempOutOfRange = false,
+         reynoldsOutOfRange = false;
 };
 
 // Computes the results of the last selection from the case record. Writes the
 // derived flows and sets FlowRangeFlag, PressRangeFlag, TempRangeFlag and
-// ReyRangeFlag where their notes are added. `today` is the date to show.
+// ReyRangeFlag where their notes are added, as it sets the four flags of the
+// view. `today` is the date to show.
 GasResultsView modGasResults(const std::string& today);
 
 }  // namespace quorin

@@ -65,7 +65,7 @@ struct SharedState {
     std::string PipeUnitUpper;   // last upper-cased pipe unit
 
     // ---- Gas/steam case: medium and properties ---------------------------
-    float SpecGravity = 0;     // relative to air
+    float SpecGravity = 0;     // relative to air (gas), to water (liquid)
     float ViscCoefA = 0;       // 1e-6 lb/(ft s)
     float ViscCoefB = 0;       // 1e-6 lb/(ft s) per deg R
     double DensityLbFt3 = 0;   // lb/ft^3 at operating conditions
@@ -79,6 +79,24 @@ struct SharedState {
     std::string OtherDensUnit;  // "g/cm^3", "Kg/m^3", "lbm/cuft"
     double OtherViscIn = 0;
     std::string OtherViscUnit;  // "centipoise", "pascal.sec", "lbm/ft.sec"
+
+    // ---- Liquid case -----------------------------------------------------
+    // Shares with the gas/steam case: CustomerIn, TagNoIn, MediaIn, the pipe
+    // and temperature entries and their working units, SpecGravity,
+    // DensityLbFt3 and ViscCp.
+    float LqdFlowRateIn = 0;
+    std::string LqdFlowUnit;
+    float LqdFlowGpm = 0;       // US gal/min
+    float LqdVelFps = 0;        // mean pipe velocity, ft/s
+    float LqdDensityIn = 0;
+    std::string LqdDensUnit;    // "lbm/ft^3", "Kg/m^3", "gm/cm^3"
+    double LqdViscIn = 0;
+    std::string LqdViscUnit;    // "centipoise", "centistokes", "lbm/ft-sec", "ft^2/sec", "ssu"
+    double LqdViscFt2s = 0;     // kinematic viscosity, ft^2/s
+
+    // ---- Liquid back-pressure calculator ---------------------------------
+    float VaporPressPsia = 0;
+    float BackPressPsig = 0;
 
     // ---- Gas/steam results: derived flows --------------------------------
     float FlowScfm = 0;
@@ -117,6 +135,10 @@ struct SharedState {
     SlotResults MinFlowUser{};
     SlotResults MaxFlowUser{};
     SlotResults OperReynolds{};
+    SlotResults RangeMinVelFps{};   // liquid: Reynolds-limited velocity, ft/s
+    SlotResults RangeMinGpm{};      // liquid: Reynolds-limited flow, GPM
+    SlotResults ChartMinFlowGpm{};  // liquid range chart, GPM
+    SlotResults ChartMaxFlowGpm{};
     int16_t FlowRangeFlag = 0;
     int16_t PressRangeFlag = 0;
     int16_t TempRangeFlag = 0;

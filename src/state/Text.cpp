@@ -1,6 +1,8 @@
 #include "state/Text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -243,6 +245,58 @@ std::string General(double value) { return Trim(Str(value)); }
 
 bool parseSingle(std::string_view text, float& out) {
     return parseNumber(text, out);
+}
+
+namespace {
+
+// The power of ten of the first significant digit of a number written with
+// digits, an optional point and an optional exponent: 2 for "123.4", -3 for
+// "0.00125", 297 for "0.001e300". A number without a significant digit
+// gives 0.
+long decimalExponent(std::string_view number) {
+    const size_t e = number.find_first_of("eE");
+    long exponent = 0;
+    if (e != number.npos) {
+        size_t k = e + 1;
+        const bool minus = k < number.size() && number[k] == '-';
+        if (k < number.size() && (number[k] == '-' || number[k] == '+')) ++k;
+        // Far beyond any double either way; stopping there keeps the sum in range.
+        for (; k < number.size() && exponent < 100000; ++k)
+            exponent = exponent * 10 + (number[k] - '0');
+        if (minus) exponent = -exponent;
+    }
+    const std::string_view mantissa = number.substr(0, e);
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == mantissa.npos) return 0;
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const long position = first < point ? long(point - first) - 1 : -long(first - point);
+    return position + exponent;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+    std::string_view s = text;
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    // Only digits and a point start a number: "inf" and "nan" read as 0.
+    if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s.front())) || s.front() == '.'))
+        return 0;
+    double value = 0;
+    const auto res = std::from_chars(s.data(), s.data() + s.size(), value,
+                                     std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too large reads as infinity, too small as 0.
+        const std::string_view number(s.data(), size_t(res.ptr - s.data()));
+        value = decimalExponent(number) < 0 ? 0 : std::numeric_limits<double>::infinity();
+    } else if (res.ec != std::errc()) {
+        return 0;
+    }
+    return negative ? -value : value;
 }
 bool parseDouble(std::string_view text, double& out) {
     return parseNumber(text, out);

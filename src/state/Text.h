@@ -48,6 +48,10 @@ bool isShowable(double value);
 // Empty text reads as 0. Returns false for text that is not a number or does
 // not fit a float; `out` is then left unchanged.
 bool parseSingle(std::string_view text, float& out);
+// The value of the longest leading part of the text that reads as a number
+// (blanks, a sign, digits with one point, an exponent): "1.2.3" gives 1.2,
+// "12abc" 12, and text without such a part (empty, ".", "abc") 0.
+double leadingNumber(std::string_view text);
 bool parseDouble(std::string_view text, double& out);
 
 // ---- Windows-1252 --------------------------------------------------------

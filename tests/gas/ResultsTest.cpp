@@ -111,7 +111,7 @@ struct NoteCase {
     float psig, degF, pipeIn, flow;
     float refDegF, atmoPsia;
     Lines notes;
-    int16_t flow_, press, temp;
+    int16_t flow_, press, temp, rey = 0;
 };
 
 std::ostream& operator<<(std::ostream& os, const NoteCase& c) { return os << c.name; }
@@ -131,6 +131,12 @@ TEST_P(RangeNotes, AreAddedWithTheirFlagsAndBeeps) {
     EXPECT_EQ(S.FlowRangeFlag, c.flow_);
     EXPECT_EQ(S.PressRangeFlag, c.press);
     EXPECT_EQ(S.TempRangeFlag, c.temp);
+    EXPECT_EQ(S.ReyRangeFlag, c.rey);
+    // The view reports the same four flags.
+    EXPECT_EQ(v.flowOutOfRange, c.flow_ == 1);
+    EXPECT_EQ(v.pressOutOfRange, c.press == 1);
+    EXPECT_EQ(v.tempOutOfRange, c.temp == 1);
+    EXPECT_EQ(v.reynoldsOutOfRange, c.rey == 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,7 +156,9 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"Temperature367", 100, 367, 2.067f, 100, 60, 14.696f,
                  {"**Temperature out of range"}, 0, 0, 1},
         NoteCase{"BelowTheGasInsertionMinimum", 100, 70, 6, 20, 60, 14.696f,
-                 {"**QNG Flow out of range"}, 1, 0, 0}),
+                 {"**QNG Flow out of range"}, 1, 0, 0},
+        NoteCase{"ReynoldsAboveTheCeiling", 250, 70, 2.067f, 200, 60, 14.696f,
+                 {"**Reynolds Number out of range (178096.8)"}, 0, 0, 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Results, ReferenceConditionsOfCelsiusAndPressure) {
@@ -185,6 +193,8 @@ TEST_F(Results, ReynoldsCeilingOfHalfInchAndOtherBodies) {
             r.noted ? Lines{"**Reynolds Number out of range (60000)"} : Lines{};
         EXPECT_EQ(notesOnly(v), expected) << r.code;
         EXPECT_EQ(S.ReyRangeFlag, r.noted ? 1 : 0) << r.code;
+        EXPECT_EQ(v.reynoldsOutOfRange, r.noted) << r.code;
+        EXPECT_FALSE(v.flowOutOfRange || v.pressOutOfRange || v.tempOutOfRange) << r.code;
     }
 }
 

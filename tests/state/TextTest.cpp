@@ -140,6 +140,49 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"nan", false, 0}, ParseCase{"-", false, 0},
                       ParseCase{"0x10", false, 0}, ParseCase{"1,5", false, 0}));
 
+struct LeadingCase {
+    const char* name;
+    std::string text;
+    double value;
+};
+
+std::ostream& operator<<(std::ostream& os, const LeadingCase& c) {
+    return os << "\"" << c.text.substr(0, 40) << (c.text.size() > 40 ? "...\"" : "\"");
+}
+
+class LeadingNumber : public ::testing::TestWithParam<LeadingCase> {};
+
+TEST_P(LeadingNumber, ReadsTheLongestNumberAtTheStart) {
+    const LeadingCase& c = GetParam();
+    EXPECT_EQ(leadingNumber(c.text), c.value) << c;
+}
+
+// A typed specific gravity or density: the numeric start of the text counts,
+// the rest is ignored, text without a number reads 0.
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LeadingNumber,
+    ::testing::Values(
+        LeadingCase{"Empty", "", 0}, LeadingCase{"Blanks", "   ", 0},
+        LeadingCase{"PointOnly", ".", 0}, LeadingCase{"ZeroPoint", "0.", 0},
+        LeadingCase{"Fraction", "0.8", 0.8}, LeadingCase{"NoLeadingZero", ".5", 0.5},
+        LeadingCase{"SecondPointEnds", "1.2.3", 1.2}, LeadingCase{"LettersEnd", "12abc", 12},
+        LeadingCase{"Letters", "abc", 0}, LeadingCase{"BlanksAndSign", "  -3.5x", -3.5},
+        LeadingCase{"PlusSign", "+2", 2}, LeadingCase{"SignOnly", "-", 0},
+        LeadingCase{"TwoSigns", "+-5", 0}, LeadingCase{"Exponent", "1.5E+2kg", 150},
+        LeadingCase{"ExponentWithoutDigits", "7e", 7}, LeadingCase{"Hexadecimal", "0x10", 0},
+        LeadingCase{"Infinity", "inf", 0}, LeadingCase{"NotANumber", "nan", 0},
+        LeadingCase{"HugeExponent", "1e400", std::numeric_limits<double>::infinity()},
+        LeadingCase{"NegativeHuge", "-2e999", -std::numeric_limits<double>::infinity()},
+        LeadingCase{"TinyExponent", "1e-400", 0},
+        LeadingCase{"TinyWithoutExponent", "0." + std::string(400, '0') + "1", 0},
+        LeadingCase{"HugeWithoutExponent", "1" + std::string(400, '0'),
+                    std::numeric_limits<double>::infinity()},
+        LeadingCase{"HugeDespiteANegativeExponent", "1" + std::string(400, '0') + "e-5",
+                    std::numeric_limits<double>::infinity()},
+        LeadingCase{"TinyDespiteAPositiveExponent", "0." + std::string(400, '0') + "1e+5", 0},
+        LeadingCase{"LongButInRange", "1" + std::string(400, '0') + "e-300", 1e100}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Ansi, DegreeAndSuperscriptsAreSingleBytes) {
     const std::string text = std::string("deg") + kDeg + " ft" + kSup2 + " m" + kSup3;
     const std::string ansi = toAnsi(text);
