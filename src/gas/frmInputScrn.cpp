@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core.h"
+#include "shell/Controls.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
 
@@ -29,35 +30,6 @@ const QStringList kPressUnits = {"PSIA",  "PSIG",         "BAR G",         "Kg/c
 const QStringList kAbsoluteUnits = {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"};
 const QStringList kTempUnits = {"deg F", "deg C", "deg R"};
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& q) { return q.toStdString(); }
-
-QLineEdit* box(const char* name, const char* tip) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setToolTip(tip);
-    return edit;
-}
-
-QComboBox* list(const char* name, const char* tip, const QStringList& entries) {
-    auto* combo = new QComboBox;
-    combo->setObjectName(name);
-    combo->setToolTip(tip);
-    combo->addItems(entries);
-    return combo;
-}
-
-// Shows a unit text in a list; a text the list lacks is added, as a file
-// may bring one.
-void select(QComboBox* combo, const std::string& text) {
-    int i = combo->findText(q(text), Qt::MatchFixedString);
-    if (i < 0) {
-        combo->addItem(q(text));
-        i = combo->count() - 1;
-    }
-    combo->setCurrentIndex(i);
-}
-
 }  // namespace
 
 frmInputScrn::frmInputScrn() : Form(kName, " Quorin GAS/STEAM Sizing"), events_(new FieldEvents(this)) {
@@ -75,32 +47,32 @@ frmInputScrn::frmInputScrn() : Form(kName, " Quorin GAS/STEAM Sizing"), events_(
 }
 
 void frmInputScrn::createControls() {
-    txtCustomerIn = box("txtCustomerIn", "Enter Company Name");
-    txtTagNoIn = box("txtTagNoIn", "Enter Tag Number");
-    txtFlowRateIn = box("txtFlowRateIn", "Enter Flow Rate Value");
-    cboFlowUnitIn = list("cboFlowUnitIn", "Select Units of Flow", kFlowUnits);
-    txtPipeSizeIn = box("txtPipeSizeIn", "Enter Pipe Size Value");
-    cboPipeUnitIn = list("cboPipeUnitIn", "Select Pipe Units", kPipeUnits);
-    txtPressIn = box("txtPressIn", "Enter Pressure Value");
-    cboPressUnitIn = list("cboPressUnitIn", "Select Units of Pressure", kPressUnits);
-    txtTempIn = box("txtTempIn", "Enter Temperature Value");
-    cboTempUnitIn = list("cboTempUnitIn", "Select Temperature Units", kTempUnits);
-    txtAtmoPressIn = box("txtAtmoPressIn", "Enter Atmospheric Pressure Value");
+    txtCustomerIn = makeBox("txtCustomerIn", "Enter Company Name");
+    txtTagNoIn = makeBox("txtTagNoIn", "Enter Tag Number");
+    txtFlowRateIn = makeBox("txtFlowRateIn", "Enter Flow Rate Value");
+    cboFlowUnitIn = makeList("cboFlowUnitIn", "Select Units of Flow", kFlowUnits);
+    txtPipeSizeIn = makeBox("txtPipeSizeIn", "Enter Pipe Size Value");
+    cboPipeUnitIn = makeList("cboPipeUnitIn", "Select Pipe Units", kPipeUnits);
+    txtPressIn = makeBox("txtPressIn", "Enter Pressure Value");
+    cboPressUnitIn = makeList("cboPressUnitIn", "Select Units of Pressure", kPressUnits);
+    txtTempIn = makeBox("txtTempIn", "Enter Temperature Value");
+    cboTempUnitIn = makeList("cboTempUnitIn", "Select Temperature Units", kTempUnits);
+    txtAtmoPressIn = makeBox("txtAtmoPressIn", "Enter Atmospheric Pressure Value");
     cboAtmoPressUnitIn =
-        list("cboAtmoPressUnitIn", "Select Atmospheric Pressure Units", kAbsoluteUnits);
+        makeList("cboAtmoPressUnitIn", "Select Atmospheric Pressure Units", kAbsoluteUnits);
     QStringList media;
     for (const std::string& name : gasMediaList()) media << q(name);
-    cboMediaIn = list("cboMediaIn", "Select Media Type", media);
+    cboMediaIn = makeList("cboMediaIn", "Select Media Type", media);
     cboMediaIn->setMaxVisibleItems(16);
     lblOther = new QLabel("Other Gas =");
     lblOther->setObjectName("lblOther");
     lblNewMedia = new QLabel;
     lblNewMedia->setObjectName("lblNewMedia");
-    txtPressRefIn = box("txtPressRefIn", "Enter Reference Pressure Value");
+    txtPressRefIn = makeBox("txtPressRefIn", "Enter Reference Pressure Value");
     cboPressRefUnitIn =
-        list("cboPressRefUnitIn", "Select Reference Pressure Units", kAbsoluteUnits);
-    txtTempRefIn = box("txtTempRefIn", "Enter Reference Temperature Value");
-    cboTempRefUnitIn = list("cboTempRefUnitIn", "Select Temperature Unit", kTempUnits);
+        makeList("cboPressRefUnitIn", "Select Reference Pressure Units", kAbsoluteUnits);
+    txtTempRefIn = makeBox("txtTempRefIn", "Enter Reference Temperature Value");
+    cboTempRefUnitIn = makeList("cboTempRefUnitIn", "Select Temperature Unit", kTempUnits);
 
     cmdCalcFlow = new QPushButton("&Find Meter");
     cmdCalcFlow->setObjectName("cmdCalcFlow");
@@ -112,13 +84,7 @@ void frmInputScrn::createControls() {
     setCancelButton(cmdClose);
     onClick(cmdClose, [this] { close_(); });
 
-    auto* heading = new QLabel("Gas / Steam Meter Selection Guide");
-    heading->setObjectName("lblHeading");
-    QFont big = heading->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    big.setBold(true);
-    heading->setFont(big);
-    heading->setAlignment(Qt::AlignCenter);
+    auto* heading = makeHeading("lblHeading", "Gas / Steam Meter Selection Guide");
 
     // Process group: label, value, unit per row.
     auto* process = new QGroupBox("Process");
@@ -216,13 +182,8 @@ void frmInputScrn::createMenus() {
         shell.showChild("frmINTRO");
     });
     QAction* norvaneSeparator = addSeparator(tools, "mnuSizeNorvaneSeparator");
-#ifdef QUORIN_SHOW_NORVANE
-    constexpr bool showNorvane = true;
-#else
-    constexpr bool showNorvane = false;
-#endif
-    norvane->setVisible(showNorvane);
-    norvaneSeparator->setVisible(showNorvane);
+    norvane->setVisible(kShowNorvane);
+    norvaneSeparator->setVisible(kShowNorvane);
     // The steam table and the range charts come with the reference tools.
     addCommand(tools, "Steam Table", "mnuSteamTable", {}, [] {})->setEnabled(false);
     addSeparator(tools);
@@ -237,21 +198,7 @@ void frmInputScrn::createMenus() {
 
 void frmInputScrn::createEventTable() {
     auto& S = shared();
-    auto text = [](QLineEdit* edit, std::string& field) {
-        return [edit, &field](Trigger) { field = s(edit->text()); };
-    };
-    // A number box: store, then run the chain; a refused entry runs nothing.
-    auto number = [this](QLineEdit* edit, float& field, std::function<void()> chain) {
-        return [this, edit, &field, chain](Trigger) {
-            if (events_->takeNumber(edit, field)) chain();
-        };
-    };
-    auto unit = [](QComboBox* combo, std::string& field, std::function<void()> chain) {
-        return [combo, &field, chain](Trigger) {
-            field = s(combo->currentText());
-            chain();
-        };
-    };
+    FieldEvents& e = *events_;
     auto pipeChain = [] { modPipeSize(); modAcfmCalc(); };
     auto tempChain = [] { modTemperature(); modCalcDensVisc(); modAcfmCalc(); };
     auto atmoChain = [] {
@@ -265,30 +212,30 @@ void frmInputScrn::createEventTable() {
     auto refTempChain = [] { modTemperatureRef(); modAcfmCalc(); };
 
     events_->add({
-        {txtCustomerIn, text(txtCustomerIn, S.CustomerIn), txtTagNoIn},
-        {txtTagNoIn, text(txtTagNoIn, S.TagNoIn), txtFlowRateIn},
-        {txtFlowRateIn, number(txtFlowRateIn, S.FlowRateIn, [this] { flowChanged(); }), nullptr},
-        {cboFlowUnitIn, unit(cboFlowUnitIn, S.FlowUnitIn, [this] { flowChanged(); }), txtPipeSizeIn},
-        {txtPipeSizeIn, number(txtPipeSizeIn, S.PipeSizeIn, pipeChain), cboPipeUnitIn},
-        {cboPipeUnitIn, unit(cboPipeUnitIn, S.PipeUnitIn, pipeChain), txtPressIn},
+        {txtCustomerIn, e.text(txtCustomerIn, S.CustomerIn), txtTagNoIn},
+        {txtTagNoIn, e.text(txtTagNoIn, S.TagNoIn), txtFlowRateIn},
+        {txtFlowRateIn, e.number(txtFlowRateIn, S.FlowRateIn, [this] { flowChanged(); }), nullptr},
+        {cboFlowUnitIn, e.unit(cboFlowUnitIn, S.FlowUnitIn, [this] { flowChanged(); }), txtPipeSizeIn},
+        {txtPipeSizeIn, e.number(txtPipeSizeIn, S.PipeSizeIn, pipeChain), cboPipeUnitIn},
+        {cboPipeUnitIn, e.unit(cboPipeUnitIn, S.PipeUnitIn, pipeChain), txtPressIn},
         {txtPressIn, [this](Trigger t) { pressureBox(t); }, cboPressUnitIn},
         {cboPressUnitIn, [this](Trigger t) { pressureUnit(t); }, txtTempIn},
-        {txtTempIn, number(txtTempIn, S.TempIn, tempChain), cboTempUnitIn},
-        {cboTempUnitIn, unit(cboTempUnitIn, S.TempUnitIn, tempChain), txtAtmoPressIn},
-        {txtAtmoPressIn, number(txtAtmoPressIn, S.AtmoPressIn, atmoChain), cboAtmoPressUnitIn},
-        {cboAtmoPressUnitIn, unit(cboAtmoPressUnitIn, S.AtmoPressUnitIn, atmoChain), cboMediaIn},
+        {txtTempIn, e.number(txtTempIn, S.TempIn, tempChain), cboTempUnitIn},
+        {cboTempUnitIn, e.unit(cboTempUnitIn, S.TempUnitIn, tempChain), txtAtmoPressIn},
+        {txtAtmoPressIn, e.number(txtAtmoPressIn, S.AtmoPressIn, atmoChain), cboAtmoPressUnitIn},
+        {cboAtmoPressUnitIn, e.unit(cboAtmoPressUnitIn, S.AtmoPressUnitIn, atmoChain), cboMediaIn},
         {cboMediaIn,
-         unit(cboMediaIn, S.MediaIn,
+         e.unit(cboMediaIn, S.MediaIn,
               [this] {
                   modMediaIn();
                   modAcfmCalc();
                   showOtherGasLabels();
               }),
          cmdCalcFlow, false},
-        {txtPressRefIn, number(txtPressRefIn, S.PressRefIn, refPressChain), cboPressRefUnitIn},
-        {cboPressRefUnitIn, unit(cboPressRefUnitIn, S.PressRefUnitIn, refPressChain), txtTempRefIn},
-        {txtTempRefIn, number(txtTempRefIn, S.TempRefIn, refTempChain), cboTempRefUnitIn},
-        {cboTempRefUnitIn, unit(cboTempRefUnitIn, S.TempRefUnitIn, refTempChain), txtCustomerIn},
+        {txtPressRefIn, e.number(txtPressRefIn, S.PressRefIn, refPressChain), cboPressRefUnitIn},
+        {cboPressRefUnitIn, e.unit(cboPressRefUnitIn, S.PressRefUnitIn, refPressChain), txtTempRefIn},
+        {txtTempRefIn, e.number(txtTempRefIn, S.TempRefIn, refTempChain), cboTempRefUnitIn},
+        {cboTempRefUnitIn, e.unit(cboTempRefUnitIn, S.TempRefUnitIn, refTempChain), txtCustomerIn},
     });
 }
 
@@ -297,25 +244,25 @@ void frmInputScrn::refresh() {
     txtCustomerIn->setText(q(S.CustomerIn));
     txtTagNoIn->setText(q(S.TagNoIn));
     events_->show(txtFlowRateIn, q(General(S.FlowRateIn)));
-    select(cboFlowUnitIn, S.FlowUnitIn);
+    selectText(cboFlowUnitIn, S.FlowUnitIn);
     events_->show(txtPipeSizeIn, q(General(S.PipeSizeIn)));
-    select(cboPipeUnitIn, S.PipeUnitIn);
+    selectText(cboPipeUnitIn, S.PipeUnitIn);
     events_->show(txtPressIn, q(General(S.PressIn)));
-    select(cboPressUnitIn, S.PressUnitIn);
+    selectText(cboPressUnitIn, S.PressUnitIn);
     events_->show(txtTempIn, q(General(S.TempIn)));
-    select(cboTempUnitIn, S.TempUnitIn);
+    selectText(cboTempUnitIn, S.TempUnitIn);
     events_->show(txtAtmoPressIn, q(General(S.AtmoPressIn)));
-    select(cboAtmoPressUnitIn, S.AtmoPressUnitIn);
-    if (S.MediaIn != "OTHER") select(cboMediaIn, S.MediaIn);
+    selectText(cboAtmoPressUnitIn, S.AtmoPressUnitIn);
+    if (S.MediaIn != "OTHER") selectText(cboMediaIn, S.MediaIn);
     refreshReference();
 }
 
 void frmInputScrn::refreshReference() {
     const auto& S = shared();
     events_->show(txtPressRefIn, q(General(S.PressRefIn)));
-    select(cboPressRefUnitIn, S.PressRefUnitIn);
+    selectText(cboPressRefUnitIn, S.PressRefUnitIn);
     events_->show(txtTempRefIn, q(General(S.TempRefIn)));
-    select(cboTempRefUnitIn, S.TempRefUnitIn);
+    selectText(cboTempRefUnitIn, S.TempRefUnitIn);
 }
 
 void frmInputScrn::showOtherGasLabels() {

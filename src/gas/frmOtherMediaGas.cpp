@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gas/GasCalc.h"
+#include "shell/Controls.h"
 #include "shell/Shell.h"
 #include "state/SharedState.h"
 #include "state/Text.h"
@@ -17,8 +18,6 @@
 namespace quorin {
 
 namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 QLineEdit* box(const char* name, const char* toolTip) {
     auto* b = new QLineEdit;

@@ -3,18 +3,15 @@
 // Find Meter and unloads itself as soon as another window becomes active.
 #pragma once
 
-#include <QHash>
-
-#include "shell/Form.h"
+#include "shell/ResultsForm.h"
 
 class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 
 namespace quorin {
 
-class frmResults : public Form {
+struct GasResultsView;
+
+class frmResults : public ResultsForm {
 public:
     static constexpr const char* kName = "frmResults";
     frmResults();
@@ -24,16 +21,12 @@ public:
     void onDeactivated() override { unloadAndClear(false); }
 
 private:
-    QLineEdit* addBox(const char* name);
-    void show(const struct GasResultsView& view);
+    void show(const GasResultsView& view);
     // Unloads the screen and clears the four range flags; the Close button
     // also gives the input screen's first field the focus.
     void unloadAndClear(bool focusInput);
 
-    QHash<QString, QLineEdit*> boxes_;
-    QListWidget *lstMeter, *lstFlowLow, *lstFlowHi, *lstErrorBox;
-    QLabel *lblMinUnit, *lblMaxUnit, *lblCuMtrHr, *lblNmCuMtrHr;
-    QPushButton *cmdPrint, *cmdSave, *cmdClose;
+    QLabel *lblCuMtrHr, *lblNmCuMtrHr;
 };
 
 }  // namespace quorin

@@ -21,7 +21,13 @@ void FieldEvents::add(FieldRow row) {
             if (const FieldRow* r = rowOf(combo)) fire(*r, Trigger::Click);
         });
     }
-    if (auto* box = qobject_cast<QLineEdit*>(row.control)) accepted_[box] = box->text();
+    if (auto* box = qobject_cast<QLineEdit*>(row.control)) {
+        accepted_[box] = box->text();
+        if (row.reactsToChange)
+            connect(box, &QLineEdit::textEdited, this, [this, box] {
+                if (const FieldRow* r = rowOf(box)) fire(*r, Trigger::Change);
+            });
+    }
     rows_.push_back(std::move(row));
 }
 
@@ -81,16 +87,14 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
 }
 
 template <class T>
-bool FieldEvents::takeNumberAs(QLineEdit* box, T& field) {
+bool FieldEvents::takeNumberAs(QLineEdit* box, T& field, Refusal refusal) {
     const std::string text = box->text().toStdString();
     T value = field;
     bool ok;
     if constexpr (std::is_same_v<T, float>) ok = parseSingle(text, value);
     else ok = parseDouble(text, value);
     if (!ok) {
-        box->setText(accepted_.value(box));
-        refused_ = true;
-        if (seams().beep) seams().beep();
+        refuse(box, refusal);
         return false;
     }
     field = value;
@@ -98,8 +102,38 @@ bool FieldEvents::takeNumberAs(QLineEdit* box, T& field) {
     return true;
 }
 
-bool FieldEvents::takeNumber(QLineEdit* box, float& field) { return takeNumberAs(box, field); }
-bool FieldEvents::takeNumber(QLineEdit* box, double& field) { return takeNumberAs(box, field); }
+void FieldEvents::refuse(QLineEdit* box, Refusal refusal) {
+    if (refusal == Refusal::Ignore) return;
+    box->setText(accepted_.value(box));
+    refused_ = true;
+    if (refusal == Refusal::Beep && seams().beep) seams().beep();
+}
+
+bool FieldEvents::takeNumber(QLineEdit* box, float& field, Refusal refusal) {
+    return takeNumberAs(box, field, refusal);
+}
+bool FieldEvents::takeNumber(QLineEdit* box, double& field, Refusal refusal) {
+    return takeNumberAs(box, field, refusal);
+}
+
+std::function<void(Trigger)> FieldEvents::text(QLineEdit* box, std::string& field) {
+    return [box, &field](Trigger) { field = box->text().toStdString(); };
+}
+
+std::function<void(Trigger)> FieldEvents::number(QLineEdit* box, float& field,
+                                                 std::function<void()> chain) {
+    return [this, box, &field, chain = std::move(chain)](Trigger) {
+        if (takeNumber(box, field)) chain();
+    };
+}
+
+std::function<void(Trigger)> FieldEvents::unit(QComboBox* list, std::string& field,
+                                               std::function<void()> chain) {
+    return [list, &field, chain = std::move(chain)](Trigger) {
+        field = list->currentText().toStdString();
+        chain();
+    };
+}
 
 void FieldEvents::show(QLineEdit* box, const QString& text) {
     box->setText(text);

@@ -2,7 +2,8 @@
 // boxes and lists as rows of a table: what a commit of the control stores and
 // runs, and where Enter moves the focus. A mouse click on the control, the
 // control losing the focus and the Enter key all turn into the same commit
-// call, told apart only by the trigger.
+// call, told apart only by the trigger; a box that follows every keystroke
+// commits on each change the user makes as well.
 #pragma once
 
 #include <QHash>
@@ -11,14 +12,16 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
 namespace quorin {
 
-enum class Trigger { Click, Leave, Enter };
+enum class Trigger { Click, Leave, Enter, Change };
 
 // While a command runs (a button, a menu item, a window closing), the focus
 // changes it causes commit nothing: the command commits the focused box
@@ -41,6 +44,7 @@ struct FieldRow {
     std::function<void(Trigger)> commit;
     QWidget* next = nullptr;  // where Enter moves the focus; nullptr stays
     bool reactsToLeave = true;
+    bool reactsToChange = false;  // text boxes: every edit by the user
 };
 
 class FieldEvents : public QObject {
@@ -53,11 +57,28 @@ public:
     // Commits the control that has the focus as if it lost the focus.
     void commitFocused();
 
-    // Number boxes. `takeNumber` reads the box into `field`; text that is
-    // not a number is refused: the box gets back the text it last held, the
-    // field keeps its value, the system beeps, and false is returned.
-    bool takeNumber(QLineEdit* box, float& field);
-    bool takeNumber(QLineEdit* box, double& field);
+    // What a number box does with text that is not a number.
+    enum class Refusal {
+        Beep,     // the box gets back the text it last held; the system beeps
+        Restore,  // the same without the beep (the screen explains it itself)
+        Ignore,   // the text stays as typed (a number still being typed)
+    };
+    // Number boxes. `takeNumber` reads the box into `field` and returns true;
+    // text that is not a number leaves the field unchanged, is refused as
+    // `refusal` says, and false is returned.
+    bool takeNumber(QLineEdit* box, float& field, Refusal refusal = Refusal::Beep);
+    bool takeNumber(QLineEdit* box, double& field, Refusal refusal = Refusal::Beep);
+    // Refuses what the box holds, as `takeNumber` refuses text that is not a
+    // number.
+    void refuse(QLineEdit* box, Refusal refusal);
+    // The commits of the common rows: a text box copied into a text field; a
+    // number box read into a 32-bit field, then `chain` (a refused entry runs
+    // nothing); a unit list copied into its field, then `chain`.
+    std::function<void(Trigger)> text(QLineEdit* box, std::string& field);
+    std::function<void(Trigger)> number(QLineEdit* box, float& field, std::function<void()> chain);
+    std::function<void(Trigger)> unit(QComboBox* list, std::string& field,
+                                      std::function<void()> chain);
+
     // Writes a box from the program (the text counts as accepted).
     void show(QLineEdit* box, const QString& text);
 
@@ -68,7 +89,7 @@ private:
     const FieldRow* rowOf(const QObject* control) const;
     void fire(const FieldRow& row, Trigger trigger);
     template <class T>
-    bool takeNumberAs(QLineEdit* box, T& field);
+    bool takeNumberAs(QLineEdit* box, T& field, Refusal refusal);
 
     std::vector<FieldRow> rows_;
     QHash<const QLineEdit*, QString> accepted_;

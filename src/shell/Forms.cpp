@@ -5,6 +5,9 @@
 #include "gas/frmOtherMediaGas.h"
 #include "gas/frmOtherUnits.h"
 #include "gas/frmResults.h"
+#include "liquid/frmLqdBackPrsCalc.h"
+#include "liquid/frmLqdInput.h"
+#include "liquid/frmLqdResults.h"
 #include "shell/frmAbout.h"
 #include "shell/frmHelp.h"
 #include "shell/frmINTRO.h"
@@ -21,6 +24,10 @@ void registerForms() {
     shell.registerForm(frmOtherMediaGas::kName, Shell::Kind::Modal, [] { return new frmOtherMediaGas; });
     shell.registerForm(frmOtherDensUnit::kName, Shell::Kind::Modal, [] { return new frmOtherDensUnit; });
     shell.registerForm(frmOtherViscUnit::kName, Shell::Kind::Modal, [] { return new frmOtherViscUnit; });
+    shell.registerForm(frmLqdInput::kName, Shell::Kind::Child, [] { return new frmLqdInput; });
+    shell.registerForm(frmLqdResults::kName, Shell::Kind::Child, [] { return new frmLqdResults; });
+    shell.registerForm(frmLqdBackPrsCalc::kName, Shell::Kind::Modal,
+                       [] { return new frmLqdBackPrsCalc; });
 }
 
 }  // namespace quorin

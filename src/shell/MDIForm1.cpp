@@ -77,13 +77,11 @@ void MDIForm1::onSubWindowActivated(QMdiSubWindow* window) {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
+    // The title-bar close ends the program as Exit does; the window then
+    // closes with this event.
     Shell& shell = Shell::instance();
-    if (shell.exiting()) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    shell.exitProgram();
+    if (!shell.exiting()) shell.exitProgram();
+    event->accept();
 }
 
 }  // namespace quorin

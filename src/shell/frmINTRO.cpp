@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "shell/Controls.h"
 #include "shell/IntroPictures.h"
 #include "shell/Shell.h"
 #include "state/SharedState.h"
@@ -14,10 +15,6 @@
 namespace quorin {
 
 namespace {
-
-// The averaging-tube entry points are built into every program but shown
-// only by a build configured with QUORIN_SHOW_NORVANE=ON.
-constexpr bool kShowNorvane = QUORIN_SHOW_NORVANE;
 
 // Positions of the pictures on the screen, laid out in twips at 96 dots per
 // inch, and the margin that closes the screen on the right and below.
@@ -109,8 +106,7 @@ void frmINTRO::createButtons() {
     connect(cmdNorvane, &QPushButton::clicked, this, [] { choose(kNorvane); });
     connect(cmdQuit, &QPushButton::clicked, this, [] { Shell::instance().exitProgram(); });
 
-    // The liquid and averaging-tube input screens come with their workflows.
-    cmdLiquid->setEnabled(false);
+    // The averaging-tube input screen comes with its workflow.
     cmdNorvane->setEnabled(false);
 
     setTabOrder(cmdGasSteam, cmdLiquid);
@@ -124,13 +120,12 @@ void frmINTRO::createMenus() {
     addCommand(file, "Exit", "mnuExit", QKeySequence("Ctrl+X"),
                [] { Shell::instance().exitProgram(); });
     addMenuBarCommand("Gas/Steam", "mnuGasSteam", [] { choose(kGasSteam); });
-    QAction* liquid = addMenuBarCommand("Liquid", "mnuLiquid", [] { choose(kLiquid); });
+    addMenuBarCommand("Liquid", "mnuLiquid", [] { choose(kLiquid); });
     QAction* norvane = addMenuBarCommand("Norvane", "mnuNorvane", [] { choose(kNorvane); });
     norvane->setVisible(kShowNorvane);
     addMenuBarCommand("About", "mnuAbout", [] { Shell::instance().showModal("frmAbout"); });
 
-    // The liquid and averaging-tube input screens come with their workflows.
-    liquid->setEnabled(false);
+    // The averaging-tube input screen comes with its workflow.
     norvane->setEnabled(false);
 }
 

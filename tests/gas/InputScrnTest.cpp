@@ -1,61 +1,25 @@
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <ostream>
 
-#include "support/UiFixture.h"
+#include "shell/Controls.h"
+#include "shell/FieldEvents.h"
+#include "support/FormTest.h"
 
 namespace quorin::test {
 namespace {
 
-class InputScreen : public UiTest {
+class InputScreen : public FormTest {
 protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        Shell::instance().unload("frmINTRO");
-        settle();
-        ASSERT_NE(Shell::instance().showChild("frmInputScrn"), nullptr);
-        settle();
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>("frmInputScrn", name); }
-    QComboBox* list(const char* name) const { return control<QComboBox>("frmInputScrn", name); }
-
-    // Types into a box as a user does: focus it, replace its text.
-    void type(const char* name, const QString& text) {
-        QLineEdit* b = box(name);
-        ASSERT_NE(b, nullptr) << name;
-        b->setFocus(Qt::MouseFocusReason);
-        b->selectAll();
-        if (text.isEmpty()) QTest::keyClick(b, Qt::Key_Delete);
-        else QTest::keyClicks(b, text);
-    }
-    void enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }
-    void enter(const char* name) { enter(control("frmInputScrn", name)); }
-    // Moves the focus away from the box, as a click elsewhere does.
-    void leave() { box("txtTagNoIn")->setFocus(Qt::MouseFocusReason); }
-    // Picks a list entry with the mouse.
-    void pick(const char* name, const QString& entry) {
-        QComboBox* c = list(name);
-        ASSERT_NE(c, nullptr) << name;
-        const int i = c->findText(entry);
-        ASSERT_GE(i, 0) << entry.toStdString();
-        c->setFocus(Qt::MouseFocusReason);
-        c->setCurrentIndex(i);
-        emit c->activated(i);
-    }
-    QString focused() const {
-        QWidget* w = QApplication::focusWidget();
-        return w ? w->objectName() : QString();
-    }
-    QStringList rows(const char* list) const {
-        QStringList texts;
-        if (auto* l = control<QListWidget>("frmResults", list))
-            for (int k = 0; k < l->count(); ++k) texts << l->item(k)->text();
-        return texts;
-    }
+    InputScreen() : FormTest("frmInputScrn", "frmResults") {}
 };
 
 TEST_F(InputScreen, StartsWithTheStartUpCase) {
@@ -123,18 +87,68 @@ INSTANTIATE_TEST_SUITE_P(
                   [] { return shared().TempRefDegR == 491.67f; }}),
     [](const auto& info) { return std::string(info.param.box); });
 
-TEST_F(InputScreen, EnterInTheListsMovesOn) {
-    const std::pair<const char*, const char*> hops[] = {
-        {"cboFlowUnitIn", "txtPipeSizeIn"},     {"cboPipeUnitIn", "txtPressIn"},
-        {"cboPressUnitIn", "txtTempIn"},        {"cboTempUnitIn", "txtAtmoPressIn"},
-        {"cboAtmoPressUnitIn", "cboMediaIn"},   {"cboMediaIn", "cmdCalcFlow"},
-        {"cboPressRefUnitIn", "txtTempRefIn"},  {"cboTempRefUnitIn", "txtCustomerIn"}};
-    for (const auto& [from, to] : hops) {
-        list(from)->setFocus(Qt::MouseFocusReason);
-        enter(from);
-        EXPECT_EQ(focused(), to) << from;
+struct ListEnterCase {
+    const char* list;
+    const char* entry;
+    const char* next;  // focus after Enter
+    std::function<bool()> check;
+};
+
+std::ostream& operator<<(std::ostream& os, const ListEnterCase& c) { return os << c.list; }
+
+class EnterInEachList : public InputScreen, public ::testing::WithParamInterface<ListEnterCase> {};
+
+// The entry is set as the arrow keys set it, without the list's click; Enter
+// then commits it. The focus leaving the list commits too, so the move is
+// made inside a command scope, where it commits nothing: what is checked is
+// Enter's own commit.
+TEST_P(EnterInEachList, RunsItsChainAndMovesOn) {
+    const ListEnterCase& c = GetParam();
+    QComboBox* l = list(c.list);
+    l->setFocus(Qt::MouseFocusReason);
+    l->setCurrentIndex(l->findText(c.entry));
+    ASSERT_EQ(l->currentText(), c.entry);
+    {
+        CommandScope quiet;
+        enter(l);
     }
+    EXPECT_EQ(focused(), c.next);
+    EXPECT_TRUE(c.check()) << c.list;
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(modalsShown.empty());
 }
+
+// From the start-up case: 1600 ACFM, 6 in, 0 PSIG, 70 deg F, 14.696 PSIA,
+// air, reference 14.696 PSIA and 60 deg F.
+INSTANTIATE_TEST_SUITE_P(
+    Table, EnterInEachList,
+    ::testing::Values(
+        ListEnterCase{"cboFlowUnitIn", "LPM", "txtPipeSizeIn",
+                      [] { return shared().FlowUnitIn == "LPM" &&
+                                  Format(shared().FlowAcfm, "0.00") == "56.51"; }},
+        ListEnterCase{"cboPipeUnitIn", "MILLIMETERS", "txtPressIn",
+                      [] { return shared().PipeIdMm == 6.0f &&
+                                  Format(shared().PipeIdIn, "0.0000") == "0.2362"; }},
+        // Enter takes the unit only: 0 stays 0 PSIA (a click would lift it).
+        ListEnterCase{"cboPressUnitIn", "PSIA", "txtTempIn",
+                      [] { return shared().PressPsia == 0 && shared().PressIn == 0 &&
+                                  shared().DensityLbFt3 == 0; }},
+        ListEnterCase{"cboTempUnitIn", "deg C", "txtAtmoPressIn",
+                      [] { return shared().TempDegF == 158.0f &&
+                                  Format(shared().DensityLbFt3, "0.00000") == "0.06422"; }},
+        ListEnterCase{"cboAtmoPressUnitIn", "BAR A", "cboMediaIn",
+                      [] { return Format(shared().AtmoPressPsia, "0.00") == "213.15" &&
+                                  shared().PressPsia == shared().AtmoPressPsia; }},
+        ListEnterCase{"cboMediaIn", "ARGON", "cmdCalcFlow",
+                      [] { return shared().MediaIn == "ARGON" && shared().SpecGravity == 1.379f &&
+                                  shared().ViscCoefA == 4.1731f; }},
+        ListEnterCase{"cboPressRefUnitIn", "BAR A", "txtTempRefIn",
+                      [] { return shared().PressRefUnitIn == "BAR A" &&
+                                  Format(shared().PressRefPsia, "0.00") == "213.15"; }},
+        ListEnterCase{"cboTempRefUnitIn", "deg C", "txtCustomerIn",
+                      [] { return shared().TempRefDegF == 140.0f &&
+                                  shared().TempRefDegR == 599.67f; }}),
+    [](const auto& info) { return std::string(info.param.list); });
 
 TEST_F(InputScreen, PipeUnitAndTemperatureUnitRunTheirChains) {
     pick("cboPipeUnitIn", "MILLIMETERS");
@@ -307,80 +321,7 @@ TEST_F(InputScreen, SetDefaultsRestoresTheStartUpCase) {
     EXPECT_EQ(shared().FlowRangeFlag, 0);
 }
 
-class FindMeter : public InputScreen {
-protected:
-    void sizeCase(const char* psig, const char* degF, const char* pipe, const char* flow) {
-        type("txtPressIn", psig);
-        leave();
-        type("txtTempIn", degF);
-        leave();
-        type("txtPipeSizeIn", pipe);
-        leave();
-        type("txtFlowRateIn", flow);
-        leave();
-        pick("cboMediaIn", "AIR");
-        control<QPushButton>("frmInputScrn", "cmdCalcFlow")->click();
-        settle();
-        ASSERT_TRUE(Shell::instance().isLoaded("frmResults"));
-    }
-};
-
-TEST_F(FindMeter, WaferCaseAt100Psig) {
-    sizeCase("100", "70", "2.067", "100");
-    EXPECT_EQ(rows("lstMeter"), QStringList{"QWG20"});
-    EXPECT_EQ(rows("lstFlowLow"), QStringList{"5.0"});
-    EXPECT_EQ(rows("lstFlowHi"), QStringList{"200.0"});
-    EXPECT_TRUE(rows("lstErrorBox").isEmpty());
-    EXPECT_EQ(control<QLineEdit>("frmResults", "txtDensity")->text(), "0.5845  lbs/ft\u00B3");
-    EXPECT_EQ(control<QLineEdit>("frmResults", "txtAcfm")->text(), "100.00");
-    EXPECT_EQ(childForms(), (QStringList{"frmInputScrn", "frmResults"}));
-    EXPECT_EQ(menuBarText(), "File|Print");
-    EXPECT_EQ(beeps, 0);
-}
-
-TEST_F(FindMeter, WaferCaseAt250PsigAndJustAbove) {
-    sizeCase("250", "70", "2.067", "100");
-    EXPECT_EQ(rows("lstFlowHi"), QStringList{"112.3"});
-    EXPECT_TRUE(rows("lstErrorBox").isEmpty());
-    control<QPushButton>("frmResults", "cmdClose")->click();
-    settle();
-    sizeCase("250.1", "70", "2.067", "100");
-    EXPECT_EQ(rows("lstErrorBox"), QStringList{"**Pressure out of range"});
-    EXPECT_EQ(shared().PressRangeFlag, 1);
-    EXPECT_EQ(beeps, 1);
-}
-
-TEST_F(FindMeter, InsertionCaseAndTheLowerRangeWarning) {
-    sizeCase("100", "70", "6", "1600");
-    EXPECT_EQ(rows("lstMeter"), (QStringList{"QNG", "QNS"}));
-    EXPECT_EQ(rows("lstFlowLow"), (QStringList{"23.56", "54.39"}));
-    EXPECT_EQ(rows("lstFlowHi"), (QStringList{"1649.34", "2179.48"}));
-    control<QPushButton>("frmResults", "cmdClose")->click();
-    settle();
-    sizeCase("100", "70", "6", "250");
-    EXPECT_EQ(rows("lstErrorBox"),
-              (QStringList{"Warning:  Please note the maximum flow entered will be",
-                           "                    operating in the lower 15% range of the QNG meter.",
-                           "Warning:  Please note the maximum flow entered will be",
-                           "                    operating in the lower 15% range of the QNS meter."}));
-}
-
-TEST_F(FindMeter, NothingFitsBeepsOnce) {
-    sizeCase("100", "70", "0.75", "100");
-    EXPECT_TRUE(rows("lstMeter").isEmpty());
-    EXPECT_EQ(rows("lstErrorBox"), QStringList{"**No meters fit parameters"});
-    EXPECT_EQ(beeps, 1);
-}
-
-TEST_F(FindMeter, ReferenceTemperatureNoteAt40Celsius) {
-    pick("cboTempRefUnitIn", "deg C");
-    type("txtTempRefIn", "40");
-    leave();
-    sizeCase("100", "70", "2.067", "100");
-    EXPECT_EQ(rows("lstErrorBox"), QStringList{"**Reference Temperature out of range"});
-}
-
-TEST_F(FindMeter, MenuCommandCommitsTheBoxBeingTyped) {
+TEST_F(InputScreen, MenuCommandCommitsTheBoxBeingTyped) {
     type("txtPipeSizeIn", "2.067");
     leave();
     type("txtFlowRateIn", "100");  // still focused, not committed
@@ -390,42 +331,21 @@ TEST_F(FindMeter, MenuCommandCommitsTheBoxBeingTyped) {
     EXPECT_EQ(rows("lstMeter"), QStringList{"QWG20"});
 }
 
-TEST_F(FindMeter, ActivatingTheInputScreenClosesTheResults) {
-    sizeCase("250.1", "70", "2.067", "100");
-    ASSERT_EQ(shared().PressRangeFlag, 1);
-    auto* input = parent->mdiArea()->subWindowList(QMdiArea::CreationOrder).first();
-    parent->mdiArea()->setActiveSubWindow(input);
-    settle();
-    EXPECT_FALSE(Shell::instance().isLoaded("frmResults"));
-    EXPECT_EQ(shared().PressRangeFlag, 0);
-    EXPECT_EQ(childForms(), QStringList{"frmInputScrn"});
-}
-
-TEST_F(FindMeter, AModalDialogDoesNotCloseTheResults) {
-    sizeCase("100", "70", "2.067", "100");
-    Shell::instance().showModal("frmAbout");
-    settle();
-    EXPECT_TRUE(Shell::instance().isLoaded("frmResults"));
-}
-
-TEST_F(FindMeter, CloseReturnsToTheFirstField) {
-    sizeCase("100", "70", "2.067", "100");
-    control<QPushButton>("frmResults", "cmdClose")->click();
-    settle();
-    EXPECT_FALSE(Shell::instance().isLoaded("frmResults"));
-    EXPECT_EQ(focused(), "txtCustomerIn");
-}
-
 TEST_F(InputScreen, CloseAndSizeLiquidLandOnTheIntroScreen) {
-    parent->findChild<QAction*>("mnuSizeLiquid")->trigger();
+    menuItem("mnuSizeLiquid")->trigger();
     settle();
     EXPECT_EQ(shared().SizingType, "LIQUID");
-    EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_FALSE(Shell::instance().isLoaded("frmLqdInput"));
+
+    Shell::instance().unload("frmINTRO");
     Shell::instance().showChild("frmInputScrn");
     settle();
     control<QPushButton>("frmInputScrn", "cmdClose")->click();
     settle();
-    EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_FALSE(Shell::instance().isLoaded("frmLqdInput"));
+    EXPECT_EQ(shared().SizingType, "LIQUID");  // Close leaves the choice alone
 }
 
 TEST_F(InputScreen, ExitLeavesNoWindowAndAsksNothing) {
@@ -447,7 +367,7 @@ TEST_F(InputScreen, ExitLeavesNoWindowAndAsksNothing) {
 namespace quorin::test {
 namespace {
 
-TEST_F(FindMeter, AccessKeyCommitsTheBoxBeingTyped) {
+TEST_F(InputScreen, AccessKeyCommitsTheBoxBeingTyped) {
     type("txtPipeSizeIn", "2.067");
     leave();
     type("txtFlowRateIn", "100");
@@ -460,7 +380,7 @@ TEST_F(FindMeter, AccessKeyCommitsTheBoxBeingTyped) {
     EXPECT_EQ(rows("lstMeter"), QStringList{"QWG20"});
 }
 
-TEST_F(FindMeter, TheVacuumNoteComesOnceWhenAMenuCommandCommitsThePressure) {
+TEST_F(InputScreen, TheVacuumNoteComesOnceWhenAMenuCommandCommitsThePressure) {
     pick("cboPressUnitIn", "PSIA");
     messages.clear();
     type("txtPressIn", "12");
@@ -474,7 +394,7 @@ TEST_F(FindMeter, TheVacuumNoteComesOnceWhenAMenuCommandCommitsThePressure) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
-TEST_F(FindMeter, EnterOnTheFocusedButtonFindsTheMeter) {
+TEST_F(InputScreen, EnterOnTheFocusedButtonFindsTheMeter) {
     list("cboMediaIn")->setFocus(Qt::MouseFocusReason);
     enter("cboMediaIn");
     ASSERT_EQ(focused(), "cmdCalcFlow");
@@ -518,6 +438,153 @@ TEST_F(InputScreen, ClosingWhileTypingCommitsOnceAndQuietly) {
     EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
     EXPECT_EQ(messages.size(), 1u);  // the typed pressure was committed once
     EXPECT_EQ(shared().PressPsia, 12.0f);
+}
+
+// Ctrl+C and Ctrl+X belong to a text box that has the focus; elsewhere they
+// are the Close and Exit shortcuts.
+TEST_F(InputScreen, CtrlCAndCtrlXCopyAndCutInATextBoxAndCloseOrExitElsewhere) {
+    enum Outcome { Stays, BackToIntro, ProgramEnds };
+    const struct {
+        const char* control;
+        Qt::Key key;
+        const char* clipboard;  // text boxes: what was copied or cut
+        const char* boxAfter;   // text boxes: what the box keeps
+        Outcome outcome;
+    } cases[] = {
+        {"txtCustomerIn", Qt::Key_C, "Quorin Dynarel Inc.", "Quorin Dynarel Inc.", Stays},
+        {"txtTagNoIn", Qt::Key_X, "Quorin Vortex Flow Meter", "", Stays},
+        {"txtFlowRateIn", Qt::Key_X, "1600", "", Stays},
+        {"txtPressRefIn", Qt::Key_C, "14.696", "14.696", Stays},
+        {"cmdCalcFlow", Qt::Key_C, nullptr, nullptr, BackToIntro},
+        {"cboFlowUnitIn", Qt::Key_C, nullptr, nullptr, BackToIntro},
+        {"cmdClose", Qt::Key_X, nullptr, nullptr, ProgramEnds},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        if (!Shell::instance().isLoaded(input_)) {
+            Shell::instance().unload("frmINTRO");
+            Shell::instance().showChild(input_);
+            settle();
+        }
+        QApplication::clipboard()->setText("before");
+        QWidget* w = control(input_, c.control);
+        w->setFocus(Qt::MouseFocusReason);
+        if (auto* b = qobject_cast<QLineEdit*>(w)) b->selectAll();
+        QTest::keyClick(w, c.key, Qt::ControlModifier);
+        settle();
+        switch (c.outcome) {
+        case Stays:
+            EXPECT_EQ(QApplication::clipboard()->text(), c.clipboard);
+            EXPECT_EQ(box(c.control)->text(), c.boxAfter);
+            EXPECT_EQ(childForms(), QStringList{"frmInputScrn"});
+            EXPECT_TRUE(parent->isVisible());
+            break;
+        case BackToIntro:
+            EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+            EXPECT_EQ(QApplication::clipboard()->text(), "before");
+            break;
+        case ProgramEnds:
+            EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
+            EXPECT_FALSE(parent->isVisible());
+            break;
+        }
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+// Object name, caption, shortcut, enabled, shown; "-" is a separator.
+QStringList menuRows(const QMenuBar* bar) {
+    QStringList rows;
+    auto row = [&rows](const QAction* a) {
+        rows << QStringList{a->objectName(), a->isSeparator() ? "-" : a->text(),
+                            a->shortcut().toString(QKeySequence::PortableText),
+                            a->isEnabled() ? "enabled" : "disabled",
+                            a->isVisible() ? "shown" : "hidden"}
+                    .join('|');
+    };
+    for (const QAction* item : bar->actions()) {
+        row(item);
+        if (item->menu())
+            for (const QAction* a : item->menu()->actions()) row(a);
+    }
+    return rows;
+}
+
+// The file commands, the steam table and the range chart come later and are
+// disabled; the averaging-tube items follow the build option (a hidden item
+// also reports itself disabled).
+TEST_F(InputScreen, Menus) {
+    const QString norvane = kShowNorvane ? "enabled|shown" : "disabled|hidden";
+    EXPECT_EQ(menuRows(parent->menuBar()), (QStringList{
+                                               "mnuFile|File||enabled|shown",
+                                               "mnuOpenFile|Open||disabled|shown",
+                                               "mnuSaveFile|Save    |Ctrl+S|disabled|shown",
+                                               "|-||enabled|shown",
+                                               "mnuCalcFlow|Calculate Flow||enabled|shown",
+                                               "|-||enabled|shown",
+                                               "mnuClose|Close|Ctrl+C|enabled|shown",
+                                               "|-||enabled|shown",
+                                               "mnuExit|Exit|Ctrl+X|enabled|shown",
+                                               "mnuTools|Tools||enabled|shown",
+                                               "mnuSizeLiquid|Size Liquid Meter||enabled|shown",
+                                               "|-||enabled|shown",
+                                               "mnuSizeNorvane|Size Norvane||" + norvane,
+                                               "mnuSizeNorvaneSeparator|-||" + norvane,
+                                               "mnuSteamTable|Steam Table||disabled|shown",
+                                               "|-||enabled|shown",
+                                               "mnuMeterRange|Gas/Steam Meter Standard Ranges||disabled|shown",
+                                               "|-||enabled|shown",
+                                               "mnuDefaultValues|Set Defaults||enabled|shown",
+                                               "mnuHelp|Help||enabled|shown",
+                                               "mnuAbout|About||enabled|shown",
+                                           }));
+}
+
+// Every control's tool-tip, and the entries of the lists or the caption of
+// the buttons, in order.
+TEST_F(InputScreen, ToolTipsListEntriesAndCaptions) {
+    const struct {
+        const char* control;
+        const char* toolTip;
+        QStringList content;
+    } rows[] = {
+        {"txtCustomerIn", "Enter Company Name", {}},
+        {"txtTagNoIn", "Enter Tag Number", {}},
+        {"txtFlowRateIn", "Enter Flow Rate Value", {}},
+        {"cboFlowUnitIn", "Select Units of Flow",
+         {"ACFM", "ACF/Day", "SCFM", "SCF/Day", "m^3/Hr", "m^3/Day", "Nm^3/Hr", "Nm^3/Day",
+          "lbs/min", "lbs/Hr", "Kg/Hr", "FPS", "FPM", "MPS", "LPM", "Metric Tons/Hr"}},
+        {"txtPipeSizeIn", "Enter Pipe Size Value", {}},
+        {"cboPipeUnitIn", "Select Pipe Units",
+         {"INCHES", "MILLIMETERS", "CENTIMETERS", "METERS", "SQUARE FEET", "SQUARE MILLIMETERS",
+          "SQUARE CENTIMETERS", "SQUARE METERS"}},
+        {"txtPressIn", "Enter Pressure Value", {}},
+        {"cboPressUnitIn", "Select Units of Pressure",
+         {"PSIA", "PSIG", "BAR G", "Kg/cm^2 G", "KPa G", "INCHES H2O G", "TORR (mmHg) G", "BAR A"}},
+        {"txtTempIn", "Enter Temperature Value", {}},
+        {"cboTempUnitIn", "Select Temperature Units", {"deg F", "deg C", "deg R"}},
+        {"txtAtmoPressIn", "Enter Atmospheric Pressure Value", {}},
+        {"cboAtmoPressUnitIn", "Select Atmospheric Pressure Units",
+         {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"}},
+        {"cboMediaIn", "Select Media Type", {}},  // the medium table, checked at start-up
+        {"txtPressRefIn", "Enter Reference Pressure Value", {}},
+        {"cboPressRefUnitIn", "Select Reference Pressure Units",
+         {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"}},
+        {"txtTempRefIn", "Enter Reference Temperature Value", {}},
+        {"cboTempRefUnitIn", "Select Temperature Unit", {"deg F", "deg C", "deg R"}},
+        {"cmdCalcFlow", "Press to Calculate Flow", {"&Find Meter"}},
+        {"cmdClose", "Press to close this screen", {"&Close"}},
+    };
+    for (const auto& r : rows) {
+        QWidget* w = control(input_, r.control);
+        ASSERT_NE(w, nullptr) << r.control;
+        EXPECT_EQ(w->toolTip(), r.toolTip) << r.control;
+        QStringList content;
+        if (auto* l = qobject_cast<QComboBox*>(w); l && w->objectName() != "cboMediaIn")
+            for (int k = 0; k < l->count(); ++k) content << l->itemText(k);
+        if (auto* b = qobject_cast<QPushButton*>(w)) content << b->text();
+        EXPECT_EQ(content, r.content) << r.control;
+    }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -5,9 +6,11 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cstdlib>
 #include <ostream>
 
 #include "support/CoreFixture.h"
+#include "support/FormTest.h"
 #include "support/UiFixture.h"
 
 namespace quorin::test {
@@ -464,6 +467,52 @@ TEST_F(OtherMediaGas, EscInAUnitDialogClosesItWithoutAChoice) {
     };
     Shell::instance().showModal("frmOtherViscUnit");
     EXPECT_EQ(shared().OtherViscUnit, "pascal.sec");
+}
+
+// ---- Through the gas/steam input screen -------------------------------------
+class OtherGasOnTheInputScreen : public FormTest {
+protected:
+    OtherGasOnTheInputScreen() : FormTest("frmInputScrn", "frmResults") {}
+    QLabel* label(const char* name) const { return control<QLabel>(input_, name); }
+};
+
+TEST_F(OtherGasOnTheInputScreen, PickingOtherOpensTheDialogAndNamesTheGasBesideTheList) {
+    onModal[kDialog] = [](QDialog& d) {
+        present(d);
+        QLineEdit* name = d.findChild<QLineEdit*>("txtNewMedia");
+        name->setFocus(Qt::MouseFocusReason);
+        name->selectAll();
+        QTest::keyClicks(name, "Kiln gas");
+        QTest::mouseClick(d.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+        return 0;
+    };
+    pick("cboMediaIn", "OTHER");
+    settle();
+    EXPECT_EQ(modalsShown, std::vector<QString>{kDialog});
+    EXPECT_FALSE(Shell::instance().isLoaded(kDialog));
+    EXPECT_EQ(shared().MediaIn, "OTHER");
+    EXPECT_EQ(shared().OtherMediaName, "Kiln gas");
+    QLabel* other = label("lblOther");
+    QLabel* name = label("lblNewMedia");
+    ASSERT_TRUE(other && name);
+    EXPECT_TRUE(other->isVisible());
+    EXPECT_TRUE(name->isVisible());
+    EXPECT_EQ(other->text(), "Other Gas =");
+    EXPECT_EQ(name->text(), "Kiln gas");
+    // Beside the list: the caption, then the name, within a row of the list.
+    const QComboBox* media = list("cboMediaIn");
+    const QRect listRect(media->mapTo(media->window(), QPoint()), media->size());
+    const QRect otherRect(other->mapTo(media->window(), QPoint()), other->size());
+    const QRect nameRect(name->mapTo(media->window(), QPoint()), name->size());
+    EXPECT_LT(otherRect.right(), nameRect.left());
+    EXPECT_LE(std::abs(otherRect.top() - listRect.bottom()), listRect.height());
+    EXPECT_GE(otherRect.left(), listRect.left());
+
+    pick("cboMediaIn", "AIR");
+    EXPECT_FALSE(other->isVisible());
+    EXPECT_FALSE(name->isVisible());
+    EXPECT_EQ(modalsShown.size(), 1u);
+    EXPECT_EQ(Format(shared().ViscCp, "0.00000"), "0.01781");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The About and Help boxes: their texts, their size, and the keys and
 // buttons that close them.
+#include <QAction>
 #include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -8,6 +11,7 @@
 #include <QScrollBar>
 
 #include "shell/frmAbout.h"
+#include "support/FormTest.h"
 #include "support/UiFixture.h"
 
 namespace quorin::test {
@@ -173,6 +177,44 @@ TEST_F(HelpBox, AnyOtherKeyLeavesItOpen) {
     };
     Shell::instance().showModal("frmHelp");
     EXPECT_TRUE(stillOpen);
+}
+
+// Help and About on the menu bar of the gas/steam input screen show their
+// boxes modally over it; the screen stays as it was.
+class FromTheGasScreen : public FormTest {
+protected:
+    FromTheGasScreen() : FormTest("frmInputScrn", "frmResults") {}
+};
+
+TEST_F(FromTheGasScreen, HelpAndAboutShowTheirBoxesModally) {
+    const struct {
+        const char* item;
+        const char* dialog;
+        const char* title;
+    } rows[] = {{"mnuHelp", "frmHelp", " Help"}, {"mnuAbout", "frmAbout", " About "}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.item);
+        modalsShown.clear();
+        QAction* item = nullptr;
+        for (QAction* a : parent->menuBar()->actions())
+            if (a->objectName() == r.item) item = a;
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->menu(), nullptr) << "a command of the menu bar itself";
+        QString title;
+        bool inputStillOpen = false;
+        onModal[r.dialog] = [&](QDialog& d) {
+            title = d.windowTitle();
+            inputStillOpen = Shell::instance().isLoaded("frmInputScrn");
+            return 0;
+        };
+        item->trigger();
+        settle();
+        EXPECT_EQ(modalsShown, std::vector<QString>{r.dialog});
+        EXPECT_EQ(title, r.title);
+        EXPECT_TRUE(inputStillOpen);
+        EXPECT_FALSE(Shell::instance().isLoaded(r.dialog));
+        EXPECT_EQ(childForms(), QStringList{"frmInputScrn"});
+    }
 }
 
 }  // namespace

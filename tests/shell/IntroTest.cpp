@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <ostream>
+
 #include "shell/IntroPictures.h"
 #include "support/UiFixture.h"
 
@@ -80,7 +82,7 @@ TEST_F(Intro, ButtonsCarryTheirCaptionsTipsAndStates) {
     } rows[] = {
         {"cmdGasSteam", "&Gas/Steam", "Press to perform sizing on Vortex air/gas/steam meters", true,
          true},
-        {"cmdLiquid", "&Liquid", "Press to perform sizing on Vortex liquid meters", true, false},
+        {"cmdLiquid", "&Liquid", "Press to perform sizing on Vortex liquid meters", true, true},
         {"cmdNorvane", "&Norvane", "Press to perfrom sizing on Norvanes", QUORIN_SHOW_NORVANE != 0,
          false},
         {"cmdQuit", "E&XIT", "Press to Quit this applicaiton", true, true},
@@ -114,7 +116,7 @@ TEST_F(Intro, MenusAreFileExitGasSteamLiquidAbout) {
     EXPECT_EQ(exit->shortcut(), QKeySequence("Ctrl+X"));
     EXPECT_EQ(introAction("mnuFile")->text(), "File");
     EXPECT_TRUE(introAction("mnuGasSteam")->isEnabled());
-    EXPECT_FALSE(introAction("mnuLiquid")->isEnabled());
+    EXPECT_TRUE(introAction("mnuLiquid")->isEnabled());
     EXPECT_EQ(introAction("mnuNorvane")->isVisible(), QUORIN_SHOW_NORVANE != 0);
     EXPECT_EQ(introAction("mnuNorvane")->text(), "Norvane");
 }
@@ -196,49 +198,52 @@ TEST_F(IntroExit, ByCtrlX) {
     expectProgramEnded();
 }
 
-TEST_F(Intro, EnterDoesNothingWhileTheDefaultButtonIsDisabled) {
+TEST_F(Intro, EnterOnTheScreenPressesLiquid) {
+    intro()->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(intro(), Qt::Key_Return);
     settle();
-    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
-    EXPECT_EQ(shared().SizingType, "");
+    EXPECT_EQ(childForms(), QStringList{"frmLqdInput"});
+    EXPECT_EQ(shared().SizingType, "LIQUID");
 }
 
-TEST_F(Intro, GasSteamUnloadsTheIntroAndOpensTheGasInputScreen) {
-    const std::vector<std::pair<const char*, std::function<void(Intro&)>>> ways = {
-        {"cmdGasSteam",
-         [](Intro& t) { QTest::mouseClick(t.button("cmdGasSteam"), Qt::LeftButton); }},
-        {"mnuGasSteam", [](Intro& t) { t.introAction("mnuGasSteam")->trigger(); }},
-    };
-    for (const auto& [name, choose] : ways) {
-        SCOPED_TRACE(name);
-        Shell::instance().unload("frmInputScrn");
-        parent->showIntro();
-        shared().SizingType = "LIQUID";
-        settle();
-        choose(*this);
-        settle();
-        EXPECT_FALSE(Shell::instance().isLoaded("frmINTRO"));
-        EXPECT_EQ(shared().SizingType, "GAS");
-        ASSERT_EQ(childForms(), QStringList{"frmInputScrn"});
-        // Re-arranged: the only child fills the parent's client area.
-        EXPECT_EQ(parent->mdiArea()->subWindowList().first()->geometry(),
-                  parent->mdiArea()->viewport()->rect());
-        // The menu bar follows the new active child.
-        QStringList inputMenus;
-        for (QAction* a : dynamic_cast<Form*>(Shell::instance().find("frmInputScrn"))->menuBarItems())
-            if (a->isVisible()) inputMenus << a->text();
-        EXPECT_EQ(visibleMenuBar(), inputMenus.join('|'));
-        EXPECT_TRUE(messages.empty());
-    }
-}
+struct WorkflowCase {
+    const char* way;  // the button or menu item chosen
+    bool button;
+    const char* sizingType;
+    const char* inputForm;
+};
 
-TEST_F(Intro, LiquidCannotBeChosenYet) {
-    QTest::mouseClick(button("cmdLiquid"), Qt::LeftButton);
-    introAction("mnuLiquid")->trigger();  // a disabled action does not trigger
+std::ostream& operator<<(std::ostream& os, const WorkflowCase& c) { return os << c.way; }
+
+class ChoosingAWorkflow : public Intro, public ::testing::WithParamInterface<WorkflowCase> {};
+
+TEST_P(ChoosingAWorkflow, UnloadsTheIntroAndOpensItsInputScreen) {
+    const WorkflowCase& c = GetParam();
+    shared().SizingType = "NORVANE";
+    if (c.button) QTest::mouseClick(button(c.way), Qt::LeftButton);
+    else introAction(c.way)->trigger();
     settle();
-    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
-    EXPECT_EQ(shared().SizingType, "");
+    EXPECT_FALSE(Shell::instance().isLoaded("frmINTRO"));
+    EXPECT_EQ(shared().SizingType, c.sizingType);
+    ASSERT_EQ(childForms(), QStringList{c.inputForm});
+    // Re-arranged: the only child fills the parent's client area.
+    EXPECT_EQ(parent->mdiArea()->subWindowList().first()->geometry(),
+              parent->mdiArea()->viewport()->rect());
+    // The menu bar follows the new active child.
+    QStringList inputMenus;
+    for (QAction* a : dynamic_cast<Form*>(Shell::instance().find(c.inputForm))->menuBarItems())
+        if (a->isVisible()) inputMenus << a->text();
+    EXPECT_EQ(visibleMenuBar(), inputMenus.join('|'));
+    EXPECT_TRUE(messages.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ByButtonOrMenu, ChoosingAWorkflow,
+    ::testing::Values(WorkflowCase{"cmdGasSteam", true, "GAS", "frmInputScrn"},
+                      WorkflowCase{"mnuGasSteam", false, "GAS", "frmInputScrn"},
+                      WorkflowCase{"cmdLiquid", true, "LIQUID", "frmLqdInput"},
+                      WorkflowCase{"mnuLiquid", false, "LIQUID", "frmLqdInput"}),
+    [](const auto& info) { return std::string(info.param.way); });
 
 TEST_F(Intro, AboutOpensTheAboutBox) {
     introAction("mnuAbout")->trigger();

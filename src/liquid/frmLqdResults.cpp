@@ -1,0 +1,117 @@
+#include "liquid/frmLqdResults.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "core.h"
+#include "shell/Controls.h"
+#include "shell/Seams.h"
+#include "shell/Shell.h"
+
+namespace quorin {
+
+frmLqdResults::frmLqdResults() : ResultsForm(kName, " Liquid Calculation Results") {
+    auto* heading = makeHeading("Label1", "Liquid Calculation Results");
+
+    const CaseRow caseRows[] = {
+        {"lblDate", "Date:", {"txtDate"}},
+        {"lblCustomer", "Customer:", {"txtCustomer"}},
+        {"lblTagNo", "Tag Number:", {"txtTagNo"}},
+        {"lblFlowRate", "Flow Entered:", {"txtFlowRate"}},
+        {"lblPipeSize", "Pipe Size:", {"txtPipeSize", "txtPipeSizeIn", "txtPipeSizeMM", "txtAreaSqFt"}},
+        {"lblTemp", "Temperature:", {"txtCustTemp", "txtTempF", "txtTempC"}},
+        {"lblMedia", "Media:", {"txtMedia", "txtOtherName"}},
+        {"lblDensity", "Density:", {"txtDensity", "txtDensPcft"}},
+        {"lblViscosity", "Viscosity:", {"txtViscosity", "txtViscCp"}},
+    };
+    // Two flow captions carry the superscript three.
+    lblCFM = makeLabel("lblCFM", QString());
+    lblCuMtrHr = makeLabel("lblCuMtrHr", QString());
+    const FlowRow flowRows[] = {
+        {makeLabel("lblGPM", "Flow in GPM:"), "txtGPM"},
+        {makeLabel("lblLPM", "Flow in LPM:"), "txtLPM"},
+        {lblCFM, "txtCFM"},
+        {lblCuMtrHr, "txtCuMtrHr"},
+        {makeLabel("lblFPS", "Flow in FPS:"), "txtFPS"},
+        {makeLabel("lblFPM", "Flow in FPM:"), "txtFPM"},
+        {makeLabel("lblMPS", "Flow in MPS:"), "txtMPS"},
+        {makeLabel("lblPPH", "Flow in lb/hr:"), "txtPPH"},
+        {makeLabel("lblKgHr", "Flow in kg/hr:"), "txtKgHr"},
+    };
+    build(heading, caseRows, flowRows,
+          {"Meter", "Min", "Max", "Errors", "List of meters fitting application",
+           "Minimum flow of selected meter", "Maximum flow of selected meter",
+           "Application errors"});
+    // The name of a user-defined gas has no place in a liquid case.
+    box("txtOtherName")->hide();
+
+    // Printing and saving come with the reports.
+    cmdPrint->setEnabled(false);
+    cmdSave->setEnabled(false);
+    onClick(cmdClose, [this] { close_(true); });
+    createMenus();
+
+    // Load: the results of the last selection.
+    const QString today = QDate::currentDate().toString("MM-dd-yyyy");
+    const LiquidResultsView view = modLqdResults(today.toStdString());
+    show(view);
+    if (view.beep && seams().beep) seams().beep();
+}
+
+void frmLqdResults::createMenus() {
+    QMenu* file = addMenu("File", "mnuFile");
+    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {})->setEnabled(false);
+    addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { close_(false); });
+
+    QMenu* tools = addMenu("Tools", "mnuTools");
+    addCommand(tools, "Back Pressure Calculation", "mnuBackPrsCalc", {},
+               [] { Shell::instance().showModal("frmLqdBackPrsCalc"); });
+    addSeparator(tools);
+    QMenu* ranges = tools->addMenu("All Meter Ranges");
+    ranges->setObjectName("mnuMtrRange");
+    ranges->menuAction()->setObjectName("mnuMtrRange");
+    addCommand(ranges, "Display All Meter Ranges based on values entered", "mnuAllMtrRng", {}, [] {
+        shared().SizingType = "ALL LIQUID";
+        Shell& shell = Shell::instance();
+        shell.showChild("frmStdMeterRange");
+        shell.arrangeChildren();
+    });
+    addSeparator(ranges);
+    addCommand(ranges, "Cancel", "mnuCancel", {}, [] {});
+
+    addMenuBarCommand("Print", "mnuPrint", [] {})->setEnabled(false);
+}
+
+void frmLqdResults::show(const LiquidResultsView& v) {
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"txtDate", &v.date},           {"txtCustomer", &v.customer},
+        {"txtTagNo", &v.tagNo},         {"txtFlowRate", &v.flowRate},
+        {"txtPipeSize", &v.pipeSize},   {"txtPipeSizeIn", &v.pipeSizeIn},
+        {"txtPipeSizeMM", &v.pipeSizeMM}, {"txtAreaSqFt", &v.areaSqFt},
+        {"txtCustTemp", &v.custTemp},   {"txtTempF", &v.tempF},
+        {"txtTempC", &v.tempC},         {"txtMedia", &v.media},
+        {"txtDensity", &v.density},     {"txtDensPcft", &v.densPcft},
+        {"txtViscosity", &v.viscosity}, {"txtViscCp", &v.viscCp},
+        {"txtGPM", &v.gpm},             {"txtLPM", &v.lpm},
+        {"txtCFM", &v.cfm},             {"txtCuMtrHr", &v.cuMtrHr},
+        {"txtFPS", &v.fps},             {"txtFPM", &v.fpm},
+        {"txtMPS", &v.mps},             {"txtPPH", &v.pph},
+        {"txtKgHr", &v.kgHr},
+    };
+    for (const auto& [name, text] : texts) setBoxText(name, *text);
+    lblCFM->setText(q(v.cfmLabel));
+    lblCuMtrHr->setText(q(v.cuMtrHrLabel));
+    showMeters(v.minUnit, v.maxUnit, v.meters, v.flowLow, v.flowHi, v.errors);
+}
+
+void frmLqdResults::close_(bool focusInput) {
+    Shell& shell = Shell::instance();
+    shell.unload(kName);
+    if (focusInput) shell.focus("frmLqdInput", "txtCustomerIn");
+    shell.arrangeChildren();
+}
+
+}  // namespace quorin

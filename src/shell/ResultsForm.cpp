@@ -1,0 +1,127 @@
+#include "shell/ResultsForm.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/Controls.h"
+
+namespace quorin {
+
+ResultsForm::ResultsForm(const char* name, const QString& caption) : Form(name, caption) {}
+
+QLineEdit* ResultsForm::addBox(const char* name) {
+    QLineEdit* b = makeBox(name);
+    b->setReadOnly(true);
+    boxes_.insert(name, b);
+    return b;
+}
+
+void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
+                        std::span<const FlowRow> flowRows, const ListCaptions& lists) {
+    // The case: a caption and its boxes per row, over four columns.
+    auto* entries = new QGroupBox("Application");
+    auto* grid = new QGridLayout(entries);
+    int r = 0;
+    for (const CaseRow& row : caseRows) {
+        grid->addWidget(makeLabel(row.label, row.caption), r, 0);
+        const int count = int(row.boxes.size());
+        const int span = count == 1 ? 4 : count == 2 ? 2 : 1;
+        int c = 1;
+        for (const char* name : row.boxes) {
+            grid->addWidget(addBox(name), r, c, 1, span);
+            c += span;
+        }
+        ++r;
+    }
+    for (int c = 1; c <= 4; ++c) grid->setColumnStretch(c, 1);
+
+    auto* flows = new QGroupBox("Flow");
+    auto* flowGrid = new QGridLayout(flows);
+    r = 0;
+    for (const FlowRow& row : flowRows) {
+        flowGrid->addWidget(row.label, r, 0);
+        flowGrid->addWidget(addBox(row.box), r, 1);
+        ++r;
+    }
+    flowGrid->setRowStretch(r, 1);
+
+    // Meters, ranges and notes.
+    lstMeter = makeListBox("lstMeter", lists.meterTip);
+    lstFlowLow = makeListBox("lstFlowLow", lists.minTip);
+    lstFlowHi = makeListBox("lstFlowHi", lists.maxTip);
+    lstErrorBox = makeListBox("lstErrorBox", lists.errorsTip);
+    lblMinUnit = makeLabel("lblMinUnit", QString());
+    lblMaxUnit = makeLabel("lblMaxUnit", QString());
+    auto* meters = new QGroupBox("Recommended Meters");
+    auto* meterGrid = new QGridLayout(meters);
+    meterGrid->addWidget(makeLabel("lblMeter", lists.meter), 0, 0);
+    meterGrid->addWidget(makeLabel("lblMin", lists.min), 0, 1);
+    meterGrid->addWidget(makeLabel("lblMax", lists.max), 0, 2);
+    meterGrid->addWidget(lblMinUnit, 1, 1);
+    meterGrid->addWidget(lblMaxUnit, 1, 2);
+    meterGrid->addWidget(lstMeter, 2, 0);
+    meterGrid->addWidget(lstFlowLow, 2, 1);
+    meterGrid->addWidget(lstFlowHi, 2, 2);
+    auto* errors = new QGroupBox("Application errors");
+    auto* errorLayout = new QVBoxLayout(errors);
+    errorLayout->addWidget(makeLabel("lblError", lists.errors));
+    errorLayout->addWidget(lstErrorBox);
+
+    cmdPrint = makeButton("cmdPrint", "PRINT", "Press for Print Out");
+    cmdSave = makeButton("cmdSave", "SAVE", "Press to Save Results Data");
+    cmdClose = makeButton("cmdClose", "&Close", "Press to close this screen");
+    setCancelButton(cmdClose);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdClose);
+    buttons->addStretch();
+
+    auto* answer = new QHBoxLayout;
+    answer->addWidget(meters, 4);
+    answer->addWidget(errors, 5);
+    answer->addLayout(buttons);
+    auto* details = new QHBoxLayout;
+    details->addWidget(entries, 3);
+    details->addWidget(flows, 1);
+    auto* layout = new QVBoxLayout(scrollingBody());
+    if (heading) layout->addWidget(heading);
+    layout->addLayout(answer);
+    layout->addLayout(details);
+    layout->addStretch();
+}
+
+void ResultsForm::setBoxText(const char* name, const std::string& text) {
+    QLineEdit* b = boxes_.value(name);
+    if (!b) return;
+    b->setText(q(text));
+    b->setCursorPosition(0);  // a box too narrow still shows the start
+    // Room for the text, the frame and the text margins.
+    const int needed = b->fontMetrics().horizontalAdvance(b->text()) + 16;
+    if (b->minimumWidth() < needed) b->setMinimumWidth(needed);
+}
+
+void ResultsForm::showMeters(const std::string& minUnit, const std::string& maxUnit,
+                             const std::vector<std::string>& meters,
+                             const std::vector<std::string>& flowLow,
+                             const std::vector<std::string>& flowHi,
+                             const std::vector<std::string>& errors) {
+    lblMinUnit->setText(q(minUnit));
+    lblMaxUnit->setText(q(maxUnit));
+    auto fill = [](QListWidget* list, const std::vector<std::string>& rows) {
+        list->clear();
+        for (const std::string& row : rows) list->addItem(q(row));
+    };
+    fill(lstMeter, meters);
+    fill(lstFlowLow, flowLow);
+    fill(lstFlowHi, flowHi);
+    fill(lstErrorBox, errors);
+}
+
+}  // namespace quorin

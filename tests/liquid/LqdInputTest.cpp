@@ -1,0 +1,418 @@
+// The liquid input screen: start-up, what each entry stores and runs, the
+// density or specific-gravity choice, the viscosity kind, refused entries and
+// the commands.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <ostream>
+
+#include "support/CoreFixture.h"
+#include "support/FormTest.h"
+
+namespace quorin::test {
+namespace {
+
+constexpr const char* kDynamicNote =
+    "Dynamic Viscosity Unit selected, please enter the Density OR specific gravity of the "
+    "fluid below.";
+constexpr const char* kKinematicNote =
+    "Kinematic Viscosity unit selected, the density OR specific gravity of the fluid does not "
+    "need to be entered below.";
+constexpr const char* kInvalidViscosity = "Invalid Viscosity Value.  Please enter a number.";
+
+class LiquidInput : public FormTest {
+protected:
+    LiquidInput() : FormTest("frmLqdInput", "frmLqdResults") {}
+
+    QRadioButton* option(const char* name) const { return control<QRadioButton>(input_, name); }
+    QGroupBox* frame() const { return control<QGroupBox>(input_, "fraMedia"); }
+    QString note() const { return control<QLabel>(input_, "ViscLabel")->text(); }
+    void click(const char* name) const { QTest::mouseClick(control(input_, name), Qt::LeftButton); }
+    // Types into the box that has the focus, keystroke by keystroke.
+    static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    void findMeter() {
+        control<QPushButton>(input_, "cmdCalcFlow")->click();
+        settle();
+        ASSERT_TRUE(Shell::instance().isLoaded(results_));
+    }
+};
+
+TEST_F(LiquidInput, StartsWithTheStartUpCase) {
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtCustomerIn", ""},        {"txtTagNoIn", "Quorin Vortex Flow Meter"},
+        {"txtMediaIn", "WATER"},      {"txtFlowRateIn", "500"},
+        {"txtPipeSizeIn", "6"},       {"txtTempIn", "70"},
+        {"txtViscIn", "1.12"},        {"txtDensityIn", "62.3663"},
+        {"txtSpecGravIn", "1"}};
+    for (const auto& [name, text] : boxes) EXPECT_EQ(box(name)->text(), text) << name;
+    const struct {
+        const char* name;
+        const char* text;
+        int entries;
+        bool editable;
+    } lists[] = {{"cboFlowUnit", "GPM", 13, true},      {"cboPipeUnit", "INCHES", 8, false},
+                 {"cboTempUnit", "deg F", 3, false},    {"cboViscUnit", "centipoise", 5, true},
+                 {"cboDensUnit", "lbm/ft^3", 3, false}};
+    for (const auto& l : lists) {
+        SCOPED_TRACE(l.name);
+        EXPECT_EQ(list(l.name)->currentText(), l.text);
+        EXPECT_EQ(list(l.name)->count(), l.entries);
+        EXPECT_EQ(list(l.name)->isEditable(), l.editable);
+    }
+    // Density and specific gravity wait for the user's choice.
+    EXPECT_FALSE(option("optDens")->isChecked());
+    EXPECT_FALSE(option("optSpecGrav")->isChecked());
+    for (const char* name : {"txtDensityIn", "txtSpecGravIn"}) EXPECT_FALSE(box(name)->isEnabled()) << name;
+    EXPECT_FALSE(list("cboDensUnit")->isEnabled());
+    EXPECT_TRUE(frame()->isEnabled());
+    EXPECT_EQ(note(), kDynamicNote);
+    EXPECT_EQ(focused(), "txtCustomerIn");
+    EXPECT_EQ(menuBarText(), "File|Tools|Help|About");
+
+    const auto& S = shared();
+    EXPECT_EQ(S.CustomerIn, "Customer");
+    EXPECT_EQ(S.MediaIn, "WATER");
+    EXPECT_EQ(S.LqdFlowGpm, 500);
+    EXPECT_EQ(Format(S.LqdVelFps, "0.00"), "5.67");
+    EXPECT_EQ(S.ViscCp, 1.12);
+    EXPECT_TRUE(near(S.LqdViscFt2s, 1.12 * 1.076391e-5, 1e-6));
+    EXPECT_EQ(S.TempDegF, 70);
+}
+
+struct LiquidEnterCase {
+    const char* box;
+    const char* text;
+    const char* next;  // focus after Enter
+    std::function<bool()> check;
+};
+
+std::ostream& operator<<(std::ostream& os, const LiquidEnterCase& c) { return os << c.box; }
+
+class EnterInEachLiquidBox : public LiquidInput, public ::testing::WithParamInterface<LiquidEnterCase> {};
+
+TEST_P(EnterInEachLiquidBox, StoresRunsItsChainAndMovesOn) {
+    const LiquidEnterCase& c = GetParam();
+    type(c.box, c.text);
+    enter(c.box);
+    EXPECT_EQ(focused(), c.next);
+    EXPECT_TRUE(c.check());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(beeps, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EnterInEachLiquidBox,
+    ::testing::Values(
+        LiquidEnterCase{"txtCustomerIn", "Acme", "txtTagNoIn", [] { return shared().CustomerIn == "Acme"; }},
+        LiquidEnterCase{"txtTagNoIn", "FT-7", "txtFlowRateIn", [] { return shared().TagNoIn == "FT-7"; }},
+        LiquidEnterCase{"txtMediaIn", "Brine", "txtMediaIn", [] { return shared().MediaIn == "Brine"; }},
+        LiquidEnterCase{"txtFlowRateIn", "100", "cboFlowUnit",
+                  [] { return shared().LqdFlowGpm == 100 && Format(shared().LqdVelFps, "0.00") == "1.13"; }},
+        LiquidEnterCase{"txtPipeSizeIn", "4", "cboPipeUnit",
+                  [] { return shared().PipeIdIn == 4 && Format(shared().LqdVelFps, "0.00") == "12.77"; }},
+        LiquidEnterCase{"txtTempIn", "200", "cboTempUnit",
+                  [] { return shared().TempDegF == 200 && Format(shared().TempDegC, "0.00") == "93.33"; }},
+        LiquidEnterCase{"txtViscIn", "2", "cboViscUnit",
+                  [] { return shared().ViscCp == 2 && near(shared().LqdViscFt2s, 2 * 1.076391e-5, 1e-6); }}),
+    [](const auto& info) { return std::string(info.param.box); });
+
+TEST_F(LiquidInput, EnterInTheListsMovesOn) {
+    const std::pair<const char*, const char*> hops[] = {{"cboFlowUnit", "txtPipeSizeIn"},
+                                                        {"cboPipeUnit", "txtTempIn"},
+                                                        {"cboTempUnit", "txtMediaIn"},
+                                                        {"cboViscUnit", "cmdCalcFlow"}};
+    for (const auto& [from, to] : hops) {
+        list(from)->setFocus(Qt::MouseFocusReason);
+        enter(from);
+        EXPECT_EQ(focused(), to) << from;
+    }
+    // Enter typed into an editable list adds nothing to it.
+    EXPECT_EQ(list("cboFlowUnit")->count(), 13);
+}
+
+TEST_F(LiquidInput, PickingUnitsRunsTheirChains) {
+    pick("cboFlowUnit", "m^3/Hr");
+    EXPECT_EQ(shared().LqdFlowUnit, "m^3/Hr");
+    EXPECT_EQ(Format(shared().LqdFlowGpm, "0.0"), "2201.4");
+    pick("cboPipeUnit", "MILLIMETERS");
+    EXPECT_EQ(Format(shared().PipeIdIn, "0.0000"), "0.2362");
+    pick("cboTempUnit", "deg C");
+    EXPECT_EQ(shared().TempDegF, 158);
+}
+
+TEST_F(LiquidInput, AUnitTypedIntoTheFlowListIsStoredAsTyped) {
+    list("cboFlowUnit")->setFocus(Qt::MouseFocusReason);
+    list("cboFlowUnit")->lineEdit()->selectAll();
+    keys("NM^3/HR");
+    leave();
+    EXPECT_EQ(shared().LqdFlowUnit, "NM^3/HR");
+    EXPECT_EQ(shared().LqdFlowGpm, 500);  // not a liquid unit: nothing changes
+}
+
+TEST_F(LiquidInput, ViscosityKindSetsTheNoteAndTheDensityFrame) {
+    for (const char* unit : {"centistokes", "ft^2/sec", "ssu"}) {
+        pick("cboViscUnit", unit);
+        EXPECT_FALSE(frame()->isEnabled()) << unit;
+        EXPECT_EQ(note(), kKinematicNote) << unit;
+        EXPECT_EQ(shared().LqdViscUnit, unit);
+    }
+    EXPECT_TRUE(near(shared().ViscCp, 1.12 / 4.635, 1e-6));
+    for (const char* unit : {"lbm/ft-sec", "centipoise"}) {
+        pick("cboViscUnit", unit);
+        EXPECT_TRUE(frame()->isEnabled()) << unit;
+        EXPECT_EQ(note(), kDynamicNote) << unit;
+    }
+    EXPECT_EQ(shared().ViscCp, 1.12);
+}
+
+TEST_F(LiquidInput, SpecificGravityGivesTheDensityInPoundsPerCubicFoot) {
+    click("optSpecGrav");
+    EXPECT_TRUE(box("txtSpecGravIn")->isEnabled());
+    EXPECT_FALSE(box("txtDensityIn")->isEnabled());
+    EXPECT_FALSE(list("cboDensUnit")->isEnabled());
+    EXPECT_EQ(focused(), "txtSpecGravIn");
+    EXPECT_EQ(box("txtSpecGravIn")->selectedText(), "1");
+
+    // From a density in another unit.
+    click("optDens");
+    pick("cboDensUnit", "Kg/m^3");
+    click("optSpecGrav");
+    EXPECT_EQ(focused(), "txtSpecGravIn");
+    keys("0.8");
+    const auto& S = shared();
+    EXPECT_EQ(box("txtDensityIn")->text(), "49.89304");
+    EXPECT_EQ(list("cboDensUnit")->currentText(), "lbm/ft^3");
+    EXPECT_EQ(S.LqdDensUnit, "lbm/ft^3");
+    EXPECT_EQ(Format(S.SpecGravity, "0.0000"), "0.8000");
+    EXPECT_EQ(Format(S.DensityLbFt3, "0.00"), "49.89");
+    // The kinematic viscosity follows the new specific gravity.
+    EXPECT_TRUE(near(S.LqdViscFt2s, 1.12 / 0.8 * 1.076391e-5, 1e-6));
+
+    // "0." is a number still being typed: nothing changes.
+    QTest::keyClick(box("txtSpecGravIn"), Qt::Key_Backspace);
+    EXPECT_EQ(box("txtSpecGravIn")->text(), "0.");
+    EXPECT_EQ(box("txtDensityIn")->text(), "49.89304");
+    EXPECT_EQ(Format(S.SpecGravity, "0.0000"), "0.8000");
+}
+
+TEST_F(LiquidInput, DensityUpdatesTheSpecificGravityAndTheViscosity) {
+    click("optDens");
+    EXPECT_TRUE(box("txtDensityIn")->isEnabled());
+    EXPECT_TRUE(list("cboDensUnit")->isEnabled());
+    EXPECT_FALSE(box("txtSpecGravIn")->isEnabled());
+    EXPECT_EQ(focused(), "txtDensityIn");
+    keys("50");
+    const auto& S = shared();
+    EXPECT_EQ(S.LqdDensityIn, 50);
+    EXPECT_EQ(box("txtSpecGravIn")->text(), "0.801715");
+    EXPECT_TRUE(near(S.LqdViscFt2s, 1.12 / (50 / 62.3663) * 1.076391e-5, 1e-6));
+
+    pick("cboDensUnit", "Kg/m^3");
+    EXPECT_EQ(box("txtSpecGravIn")->text(), "0.05");
+    EXPECT_TRUE(near(S.DensityLbFt3, 50 * 0.062428, 1e-9));
+
+    // A mass flow follows the density.
+    pick("cboFlowUnit", "Kg/Hr");
+    const float gpm = S.LqdFlowGpm;
+    box("txtDensityIn")->setFocus(Qt::MouseFocusReason);
+    keys("0");
+    EXPECT_EQ(S.LqdDensityIn, 500);
+    EXPECT_TRUE(near(S.LqdFlowGpm, gpm / 10, 1e-6));
+}
+
+TEST_F(LiquidInput, DensityBoxesTakeDigitsAndPointsOnly) {
+    click("optDens");
+    keys("62.5");
+    keys("a-e ");
+    QTest::keyClick(box("txtDensityIn"), Qt::Key_Return);
+    EXPECT_EQ(box("txtDensityIn")->text(), "62.5");
+    EXPECT_EQ(focused(), "txtDensityIn");
+    EXPECT_EQ(shared().LqdDensityIn, 62.5f);
+    click("optSpecGrav");
+    keys("x1.1");
+    EXPECT_EQ(box("txtSpecGravIn")->text(), "1.1");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LiquidInput, ViscosityFollowsTypingAndRefusesWhatIsNoNumber) {
+    type("txtViscIn", "3");
+    EXPECT_EQ(shared().ViscCp, 3);  // before leaving the box
+    leave();
+    type("txtViscIn", "3x");        // while typing, a non-number is ignored
+    EXPECT_EQ(shared().ViscCp, 3);
+    EXPECT_TRUE(messages.empty());
+    leave();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kInvalidViscosity);
+    EXPECT_EQ(box("txtViscIn")->text(), "3");
+    EXPECT_EQ(shared().LqdViscIn, 3);
+
+    type("txtViscIn", "");
+    enter("txtViscIn");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, kInvalidViscosity);
+    EXPECT_EQ(focused(), "txtViscIn");
+    EXPECT_EQ(box("txtViscIn")->text(), "3");
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(LiquidInput, ANumberBoxRefusesTextThatIsNoNumber) {
+    for (const char* name : {"txtFlowRateIn", "txtPipeSizeIn", "txtTempIn"}) {
+        SCOPED_TRACE(name);
+        const QString before = box(name)->text();
+        const SharedState was = shared();
+        type(name, "12abc");
+        enter(name);
+        EXPECT_EQ(focused(), name);
+        EXPECT_EQ(box(name)->text(), before);
+        EXPECT_EQ(shared().LqdFlowRateIn, was.LqdFlowRateIn);
+        EXPECT_EQ(shared().PipeSizeIn, was.PipeSizeIn);
+        EXPECT_EQ(shared().TempIn, was.TempIn);
+    }
+    EXPECT_EQ(beeps, 3);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LiquidInput, AClearedTemperatureIsZero) {
+    type("txtTempIn", "");
+    leave();
+    EXPECT_EQ(shared().TempIn, 0);
+    EXPECT_EQ(shared().TempDegF, 0);
+}
+
+TEST_F(LiquidInput, FindMeterOpensTheResultsBesideTheInputScreen) {
+    type("txtViscIn", "1");
+    leave();
+    findMeter();
+    EXPECT_EQ(childForms(), (QStringList{"frmLqdInput", "frmLqdResults"}));
+    EXPECT_EQ(rows("lstMeter"), QStringList{"QNL"});
+    EXPECT_EQ(rows("lstFlowLow"), QStringList{"157.0"});
+    EXPECT_EQ(rows("lstFlowHi"), QStringList{"1586.0"});
+    // The two windows share the parent, one above the other.
+    const auto windows = parent->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(windows.size(), 2);
+    EXPECT_EQ(windows[0]->geometry().bottom() + 1, windows[1]->geometry().top());
+
+    // Working in the input screen leaves the results open.
+    parent->mdiArea()->setActiveSubWindow(windows[0]);
+    settle();
+    EXPECT_TRUE(Shell::instance().isLoaded(results_));
+
+    // A second Find Meter shows the new selection.
+    type("txtFlowRateIn", "300");
+    findMeter();
+    EXPECT_EQ(childForms(), (QStringList{"frmLqdInput", "frmLqdResults"}));
+    EXPECT_EQ(rows("lstErrorBox").size(), 2);
+    EXPECT_EQ(shared().LqdFlowRateIn, 300);  // the command committed the box
+}
+
+TEST_F(LiquidInput, MenuCommandCommitsTheBoxBeingTyped) {
+    type("txtPipeSizeIn", "1.049");
+    leave();
+    type("txtViscIn", "1");
+    leave();
+    type("txtFlowRateIn", "20");
+    menuItem("mnuCalcFlow")->trigger();
+    settle();
+    EXPECT_EQ(rows("lstMeter"), QStringList{"QWL10"});
+    EXPECT_EQ(rows("lstFlowLow"), QStringList{"4.46"});
+}
+
+TEST_F(LiquidInput, SetDefaultsRestoresTheStartUpCase) {
+    pick("cboViscUnit", "ssu");
+    type("txtFlowRateIn", "300");
+    leave();
+    findMeter();
+    ASSERT_EQ(shared().MeterModel[33], "QNL");
+    control<QPushButton>(results_, "cmdClose")->click();
+    settle();
+    menuItem("mnuDefaults")->trigger();
+    settle();
+    const auto& S = shared();
+    EXPECT_EQ(box("txtCustomerIn")->text(), "Quorin Dynarel Inc.");
+    EXPECT_EQ(box("txtCustomerIn")->selectedText(), "Quorin Dynarel Inc.");
+    EXPECT_EQ(S.CustomerIn, "Quorin Dynarel Inc.");
+    EXPECT_EQ(box("txtFlowRateIn")->text(), "500");
+    EXPECT_EQ(S.LqdFlowGpm, 500);
+    EXPECT_EQ(list("cboViscUnit")->currentText(), "centipoise");
+    EXPECT_TRUE(frame()->isEnabled());
+    EXPECT_EQ(note(), kDynamicNote);
+    EXPECT_FALSE(option("optDens")->isChecked());
+    EXPECT_FALSE(option("optSpecGrav")->isChecked());
+    EXPECT_FALSE(box("txtDensityIn")->isEnabled());
+    for (int slot = 25; slot <= 40; ++slot) {
+        EXPECT_EQ(S.MeterModel[slot], "NONE") << slot;
+        EXPECT_EQ(S.MinFlowUser[slot - 1], 0) << slot;
+        EXPECT_EQ(S.MaxFlowUser[slot - 1], 0) << slot;
+        EXPECT_EQ(S.RangeMinVelFps[slot - 1], 0) << slot;
+    }
+}
+
+TEST_F(LiquidInput, MenusCarryTheirCaptionsAndShortcuts) {
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        bool enabled, visible;
+    } items[] = {
+        {"mnuOpenFile", "Open", "", false, true},
+        {"mnuSaveFile", "Save", "Ctrl+S", false, true},
+        {"mnuCalcFlow", "Calculate Flow", "", true, true},
+        {"mnuClose", "Close", "Ctrl+C", true, true},
+        {"mnuExit", "Exit", "Ctrl+X", true, true},
+        {"mnuSizeGasSteam", "Size Gas/Steam Meter", "", true, true},
+        // A hidden item is disabled as well.
+        {"mnuSizeNorvane", "Size Norvane", "", QUORIN_SHOW_NORVANE != 0, QUORIN_SHOW_NORVANE != 0},
+        {"mnuSizeNorvaneSeparator", "", "", QUORIN_SHOW_NORVANE != 0, QUORIN_SHOW_NORVANE != 0},
+        {"mnuStdMtrRng", "Liquid Meter Standard Ranges", "", false, true},
+        {"mnuDefaults", "Set Defaults", "", true, true},
+        {"mnuBackPressCalc", "Back Pressure Calculation", "", true, true},
+        {"mnuHelp", "Help", "", true, true},
+        {"mnuAbout", "About", "", true, true},
+    };
+    for (const auto& item : items) {
+        SCOPED_TRACE(item.name);
+        QAction* a = menuItem(item.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), item.caption);
+        EXPECT_EQ(a->shortcut(), QKeySequence(item.shortcut));
+        EXPECT_EQ(a->isEnabled(), item.enabled);
+        EXPECT_EQ(a->isVisible(), item.visible);
+    }
+}
+
+TEST_F(LiquidInput, ToolsAndHelpOpenTheirDialogs) {
+    for (const char* item : {"mnuBackPressCalc", "mnuHelp", "mnuAbout"}) menuItem(item)->trigger();
+    settle();
+    EXPECT_EQ(modalsShown, (std::vector<QString>{"frmLqdBackPrsCalc", "frmHelp", "frmAbout"}));
+    EXPECT_EQ(Shell::instance().loadedForms(), QStringList{"frmLqdInput"});
+}
+
+TEST_F(LiquidInput, CloseAndSizeGasSteamLandOnTheIntroScreen) {
+    menuItem("mnuSizeGasSteam")->trigger();
+    settle();
+    EXPECT_EQ(shared().SizingType, "GAS");
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    Shell::instance().unload("frmINTRO");
+    Shell::instance().showChild(input_);
+    settle();
+    QTest::keyClick(box("txtCustomerIn"), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_EQ(shared().SizingType, "GAS");
+}
+
+TEST_F(LiquidInput, ExitLeavesNoWindowAndAsksNothing) {
+    findMeter();
+    menuItem("mnuExit")->trigger();
+    settle();
+    EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
+    EXPECT_TRUE(parent->mdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace quorin::test

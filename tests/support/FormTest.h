@@ -1,0 +1,73 @@
+// A screen test that works on one input screen and its results screen, and
+// acts on the controls as a user does: typing, Enter, picking list entries.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "support/UiFixture.h"
+
+namespace quorin::test {
+
+class FormTest : public UiTest {
+protected:
+    FormTest(const char* input, const char* results) : input_(input), results_(results) {}
+
+    // Opens the input screen in place of the intro screen.
+    void SetUp() override {
+        UiTest::SetUp();
+        Shell::instance().unload("frmINTRO");
+        settle();
+        ASSERT_NE(Shell::instance().showChild(input_), nullptr);
+        settle();
+    }
+
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(input_, name); }
+    QComboBox* list(const char* name) const { return control<QComboBox>(input_, name); }
+
+    // Types into a box as a user does: focus it, replace its text.
+    void type(const char* name, const QString& text) {
+        QLineEdit* b = box(name);
+        ASSERT_NE(b, nullptr) << name;
+        b->setFocus(Qt::MouseFocusReason);
+        b->selectAll();
+        if (text.isEmpty()) QTest::keyClick(b, Qt::Key_Delete);
+        else QTest::keyClicks(b, text);
+    }
+    static void enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }
+    void enter(const char* name) const { enter(control(input_, name)); }
+    // Moves the focus away from the box, as a click elsewhere does.
+    void leave() const { box("txtTagNoIn")->setFocus(Qt::MouseFocusReason); }
+    // Picks a list entry with the mouse.
+    void pick(const char* name, const QString& entry) {
+        QComboBox* c = list(name);
+        ASSERT_NE(c, nullptr) << name;
+        const int i = c->findText(entry);
+        ASSERT_GE(i, 0) << entry.toStdString();
+        c->setFocus(Qt::MouseFocusReason);
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+    static QString focused() {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName() : QString();
+    }
+    // The rows of a list of the results screen.
+    QStringList rows(const char* name) const {
+        QStringList texts;
+        if (auto* l = control<QListWidget>(results_, name))
+            for (int k = 0; k < l->count(); ++k) texts << l->item(k)->text();
+        return texts;
+    }
+    // A menu item of the active screen, as the parent's menu bar holds it.
+    QAction* menuItem(const char* name) const {
+        QWidget* form = Shell::instance().find(input_);
+        return form ? form->findChild<QAction*>(name) : nullptr;
+    }
+
+    const char* input_;
+    const char* results_;
+};
+
+}  // namespace quorin::test
