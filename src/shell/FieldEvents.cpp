@@ -20,6 +20,9 @@ void FieldEvents::add(FieldRow row) {
         connect(combo, &QComboBox::activated, this, [this, combo] {
             if (const FieldRow* r = rowOf(combo)) fire(*r, Trigger::Click);
         });
+        // Enter in the text of an editable list is the list's Enter, not a
+        // pick of the entry that matches the text.
+        if (combo->lineEdit()) combo->lineEdit()->installEventFilter(this);
     }
     if (auto* box = qobject_cast<QLineEdit*>(row.control)) {
         accepted_[box] = box->text();
@@ -57,7 +60,14 @@ void FieldEvents::commitFocused() {
 
 bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     const FieldRow* row = rowOf(watched);
-    if (!row) return false;
+    if (!row) {
+        // The text part of an editable list: only its keys belong to the row.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        auto* combo = edit ? qobject_cast<QComboBox*>(edit->parent()) : nullptr;
+        if (!combo || combo->lineEdit() != edit || event->type() != QEvent::KeyPress) return false;
+        row = rowOf(combo);
+        if (!row) return false;
+    }
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
         if (qobject_cast<QLineEdit*>(watched)) fire(*row, Trigger::Click);

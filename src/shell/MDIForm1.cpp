@@ -77,10 +77,18 @@ void MDIForm1::onSubWindowActivated(QMdiSubWindow* window) {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
-    // The title-bar close ends the program as Exit does; the window then
-    // closes with this event.
+    // The title-bar close ends the program as Exit does: the box being edited
+    // is committed once, then every form unloads; the window then closes
+    // with this event.
     Shell& shell = Shell::instance();
-    if (!shell.exiting()) shell.exitProgram();
+    if (!shell.exiting()) {
+        if (Form* active = shell.formOf(mdiArea_->activeSubWindow()))
+            active->runCommand([&shell] { shell.exitProgram(); });
+        else {
+            CommandScope scope;
+            shell.exitProgram();
+        }
+    }
     event->accept();
 }
 

@@ -68,7 +68,7 @@ void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
     meterGrid->addWidget(lstMeter, 2, 0);
     meterGrid->addWidget(lstFlowLow, 2, 1);
     meterGrid->addWidget(lstFlowHi, 2, 2);
-    auto* errors = new QGroupBox("Application errors");
+    auto* errors = new QGroupBox;
     auto* errorLayout = new QVBoxLayout(errors);
     errorLayout->addWidget(makeLabel("lblError", lists.errors));
     errorLayout->addWidget(lstErrorBox);
@@ -95,6 +95,10 @@ void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
     layout->addLayout(answer);
     layout->addLayout(details);
     layout->addStretch();
+
+    // The screen takes the keyboard when it opens, so Esc closes it at once.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus(Qt::OtherFocusReason);
 }
 
 void ResultsForm::setBoxText(const char* name, const std::string& text) {

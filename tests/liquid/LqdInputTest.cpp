@@ -296,7 +296,9 @@ TEST_F(LiquidInput, FindMeterOpensTheResultsBesideTheInputScreen) {
     ASSERT_EQ(windows.size(), 2);
     EXPECT_EQ(windows[0]->geometry().bottom() + 1, windows[1]->geometry().top());
 
-    // Working in the input screen leaves the results open.
+    // The results take the keyboard; working in the input screen leaves
+    // them open.
+    EXPECT_EQ(focused(), "frmLqdResults");
     parent->mdiArea()->setActiveSubWindow(windows[0]);
     settle();
     EXPECT_TRUE(Shell::instance().isLoaded(results_));
@@ -399,10 +401,48 @@ TEST_F(LiquidInput, CloseAndSizeGasSteamLandOnTheIntroScreen) {
     Shell::instance().unload("frmINTRO");
     Shell::instance().showChild(input_);
     settle();
-    QTest::keyClick(box("txtCustomerIn"), Qt::Key_Escape);
+    click("cmdClose");
     settle();
     EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
     EXPECT_EQ(shared().SizingType, "GAS");
+}
+
+TEST_F(LiquidInput, EscapeKeepsTheScreenAndTheCase) {
+    type("txtFlowRateIn", "300");
+    QTest::keyClick(box("txtFlowRateIn"), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(childForms(), QStringList{"frmLqdInput"});
+    EXPECT_EQ(box("txtFlowRateIn")->text(), "300");
+}
+
+TEST_F(LiquidInput, UnitsTypedIntoTheEditableListsAreKeptAsTyped) {
+    list("cboFlowUnit")->setFocus(Qt::MouseFocusReason);
+    list("cboFlowUnit")->lineEdit()->selectAll();
+    keys("FP");
+    enter(QApplication::focusWidget());
+    EXPECT_EQ(shared().LqdFlowUnit, "FP");  // not completed to "FPS"
+    EXPECT_EQ(shared().LqdFlowGpm, 500);
+    EXPECT_EQ(focused(), "txtPipeSizeIn");
+
+    list("cboViscUnit")->setFocus(Qt::MouseFocusReason);
+    list("cboViscUnit")->lineEdit()->selectAll();
+    keys("ssu");
+    enter(QApplication::focusWidget());
+    EXPECT_EQ(shared().LqdViscUnit, "ssu");
+    EXPECT_TRUE(near(shared().ViscCp, 1.12 / 4.635, 1e-6));
+    // Only a unit picked from the list changes the note.
+    EXPECT_EQ(note(), kDynamicNote);
+    EXPECT_EQ(list("cboViscUnit")->count(), 5);
+}
+
+TEST_F(LiquidInput, ClosingTheProgramWithARefusedViscosityExplainsOnceThenEnds) {
+    type("txtViscIn", "abc");
+    parent->close();
+    settle();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kInvalidViscosity);
+    EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
+    EXPECT_FALSE(parent->isVisible());
 }
 
 TEST_F(LiquidInput, ExitLeavesNoWindowAndAsksNothing) {
