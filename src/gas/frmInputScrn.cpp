@@ -12,6 +12,7 @@
 
 #include "core.h"
 #include "shell/Controls.h"
+#include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
 
@@ -29,6 +30,7 @@ const QStringList kPressUnits = {"PSIA",  "PSIG",         "BAR G",         "Kg/c
                                  "KPa G", "INCHES H2O G", "TORR (mmHg) G", "BAR A"};
 const QStringList kAbsoluteUnits = {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"};
 const QStringList kTempUnits = {"deg F", "deg C", "deg R"};
+const QString kDataFilter = "Data File (*.dat)";
 
 }  // namespace
 
@@ -156,9 +158,11 @@ void frmInputScrn::createControls() {
 
 void frmInputScrn::createMenus() {
     QMenu* file = addMenu("File", "mnuFile");
-    // Case files come with the data-file commands.
-    addCommand(file, "Open", "mnuOpenFile", {}, [] {})->setEnabled(false);
-    addCommand(file, "Save    ", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {})->setEnabled(false);
+    addCommand(file, "Open", "mnuOpenFile", {}, [this] { openFile(); });
+    addCommand(file, "Save    ", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {
+        saveWithDialog({FileRequest::Mode::Save, kDataFilter, {}}, shared().InputFileName,
+                       modSaveInputData);
+    });
     addSeparator(file);
     addCommand(file, "Calculate Flow", "mnuCalcFlow", {}, [this] { findMeter(); });
     addSeparator(file);
@@ -265,8 +269,9 @@ void frmInputScrn::refreshReference() {
     selectText(cboTempRefUnitIn, S.TempRefUnitIn);
 }
 
-void frmInputScrn::showOtherGasLabels() {
-    const bool other = shared().MediaIn == "OTHER";
+void frmInputScrn::showOtherGasLabels() { showOtherGasLabels(shared().MediaIn == "OTHER"); }
+
+void frmInputScrn::showOtherGasLabels(bool other) {
     lblOther->setVisible(other);
     lblNewMedia->setVisible(other);
     lblNewMedia->setText(other ? q(shared().OtherMediaName) : QString());
@@ -356,6 +361,21 @@ void frmInputScrn::findMeter() {
     Shell& shell = Shell::instance();
     shell.showChild("frmResults");
     shell.arrangeChildren();
+}
+
+// A case file replaces the whole case; the user-defined gas keeps its name
+// beside the media list.
+void frmInputScrn::openFile() {
+    auto& S = shared();
+    const OpenResult result = openWithDialog(kDataFilter, S.InputFileName, modOpenInputData);
+    if (result == OpenResult::Cancelled) seams().message("CANCEL", MsgIcon::None);
+    if (result != OpenResult::Opened) return;
+    modGasRecalc();
+    refresh();
+    if (S.OtherMediaFlag) selectText(cboMediaIn, "OTHER");
+    showOtherGasLabels(S.OtherMediaFlag);
+    txtCustomerIn->setFocus(Qt::OtherFocusReason);
+    txtCustomerIn->selectAll();
 }
 
 void frmInputScrn::setDefaults() {

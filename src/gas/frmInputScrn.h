@@ -29,6 +29,7 @@ private:
     void refresh();
     void refreshReference();
     void showOtherGasLabels();
+    void showOtherGasLabels(bool other);
 
     // Chains of the event table.
     void flowChanged();
@@ -39,6 +40,7 @@ private:
 
     // Commands.
     void findMeter();
+    void openFile();
     void setDefaults();
     void close_();
 

@@ -9,6 +9,7 @@
 
 #include "core.h"
 #include "shell/Controls.h"
+#include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
 
@@ -48,15 +49,19 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     build(nullptr, caseRows, flowRows,
           {"Meter:", "Min:", "Max:", "Errors:", nullptr, nullptr, nullptr, nullptr});
 
-    // Printing and saving come with the reports.
-    cmdPrint->setEnabled(false);
-    cmdSave->setEnabled(false);
+    auto print = [] { printReport([] { return modPrintResults(todayText()); }); };
+    auto save = [] {
+        saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", "Quorin Vortex.txt"},
+                       shared().ResultsFileName, [] { return modSaveResults(todayText()); });
+    };
+    onClick(cmdPrint, print);
+    onClick(cmdSave, save);
     onClick(cmdClose, [this] { unloadAndClear(true); });
 
     QMenu* file = addMenu("File", "mnuFile");
-    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {})->setEnabled(false);
+    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), save);
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(false); });
-    addMenuBarCommand("Print", "mnuPrint", [] {})->setEnabled(false);
+    addMenuBarCommand("Print", "mnuPrint", print);
 
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     const GasResultsView view = modGasResults(today.toStdString());

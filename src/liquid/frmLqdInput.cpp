@@ -15,6 +15,7 @@
 
 #include "core.h"
 #include "shell/Controls.h"
+#include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
 
@@ -47,6 +48,8 @@ constexpr const char* kDynamicNote =
 constexpr const char* kKinematicNote =
     "Kinematic Viscosity unit selected, the density OR specific gravity of the fluid does not "
     "need to be entered below.";
+
+const QString kDataFilter = "Data File (*.dat)";
 
 constexpr const char* kInvalidViscosity = "Invalid Viscosity Value.  Please enter a number.";
 
@@ -195,9 +198,11 @@ void frmLqdInput::layoutControls() {
 
 void frmLqdInput::createMenus() {
     QMenu* file = addMenu("File", "mnuFile");
-    // Case files come with the data-file commands.
-    addCommand(file, "Open", "mnuOpenFile", {}, [] {})->setEnabled(false);
-    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {})->setEnabled(false);
+    addCommand(file, "Open", "mnuOpenFile", {}, [this] { openFile(); });
+    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {
+        saveWithDialog({FileRequest::Mode::Save, kDataFilter, {}}, shared().LqdInputFileName,
+                       modLqdSaveInputData);
+    });
     addCommand(file, "Calculate Flow", "mnuCalcFlow", {}, [this] { findMeter(); });
     addSeparator(file);
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { close_(); });
@@ -398,6 +403,21 @@ void frmLqdInput::findMeter() {
     shell.unload("frmLqdResults");
     shell.showChild("frmLqdResults");
     shell.arrangeChildren();
+}
+
+// A case file replaces the whole case; the screen then looks as if the user
+// had entered it: the viscosity note and the density frame follow the
+// viscosity unit, and the density option is set over the opened density.
+void frmLqdInput::openFile() {
+    auto& S = shared();
+    if (openWithDialog(kDataFilter, S.LqdInputFileName, modLqdOpenInputData) != OpenResult::Opened)
+        return;
+    modLqdRecalc();
+    refresh();
+    clearDensityChoice();
+    optDens->setChecked(true);
+    txtCustomerIn->setFocus(Qt::OtherFocusReason);
+    txtCustomerIn->selectAll();
 }
 
 void frmLqdInput::setDefaults() {

@@ -47,6 +47,7 @@ private:
 
     // Commands.
     void findMeter();
+    void openFile();
     void setDefaults();
     void close_();
     void changeWorkflow(const char* sizingType);

@@ -8,6 +8,7 @@
 
 #include "core.h"
 #include "shell/Controls.h"
+#include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
 
@@ -48,22 +49,29 @@ frmLqdResults::frmLqdResults() : ResultsForm(kName, " Liquid Calculation Results
     // The name of a user-defined gas has no place in a liquid case.
     box("txtOtherName")->hide();
 
-    // Printing and saving come with the reports.
-    cmdPrint->setEnabled(false);
-    cmdSave->setEnabled(false);
+    onClick(cmdPrint, [] { print(); });
+    onClick(cmdSave, [] { save(); });
     onClick(cmdClose, [this] { close_(true); });
     createMenus();
 
     // Load: the results of the last selection.
-    const QString today = QDate::currentDate().toString("MM-dd-yyyy");
-    const LiquidResultsView view = modLqdResults(today.toStdString());
+    const LiquidResultsView view = modLqdResults(todayText());
     show(view);
     if (view.beep && seams().beep) seams().beep();
 }
 
+void frmLqdResults::print() {
+    printReport([] { return modLqdPrintResults(todayText()); });
+}
+
+void frmLqdResults::save() {
+    saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", {}}, shared().LqdResultsFileName,
+                   [] { return modLqdSaveResults(todayText()); });
+}
+
 void frmLqdResults::createMenus() {
     QMenu* file = addMenu("File", "mnuFile");
-    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] {})->setEnabled(false);
+    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] { save(); });
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { close_(false); });
 
     QMenu* tools = addMenu("Tools", "mnuTools");
@@ -82,7 +90,7 @@ void frmLqdResults::createMenus() {
     addSeparator(ranges);
     addCommand(ranges, "Cancel", "mnuCancel", {}, [] {});
 
-    addMenuBarCommand("Print", "mnuPrint", [] {})->setEnabled(false);
+    addMenuBarCommand("Print", "mnuPrint", [] { print(); });
 }
 
 void frmLqdResults::show(const LiquidResultsView& v) {

@@ -22,6 +22,8 @@ public:
 
 private:
     void createMenus();
+    static void print();
+    static void save();
     void show(const LiquidResultsView& view);
     // Unloads the screen; the Close button also gives the input screen's
     // first box the focus.

@@ -29,9 +29,19 @@ void Form::onClick(QPushButton* button, std::function<void()> command) {
     connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
 }
 
+void Form::setDefaultButton(QPushButton* button) {
+    defaultButton_ = button;
+    button->setDefault(true);
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
         cancelButton_->click();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && defaultButton_ && defaultButton_->isEnabled()) {
+        defaultButton_->click();
         return;
     }
 

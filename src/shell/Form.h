@@ -39,6 +39,8 @@ public:
 protected:
     // The button the Esc key presses while the focus is inside this form.
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
+    // The button Enter presses where no control takes the key itself.
+    void setDefaultButton(QPushButton* button);
     void keyPressEvent(QKeyEvent* event) override;
 
     // The widget that holds the form's controls: a scrolling page filling
@@ -57,6 +59,7 @@ protected:
 private:
     QList<QAction*> menuBarItems_;
     QPushButton* cancelButton_ = nullptr;
+    QPushButton* defaultButton_ = nullptr;
 };
 
 }  // namespace quorin

@@ -77,6 +77,7 @@ void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
     cmdSave = makeButton("cmdSave", "SAVE", "Press to Save Results Data");
     cmdClose = makeButton("cmdClose", "&Close", "Press to close this screen");
     setCancelButton(cmdClose);
+    setDefaultButton(cmdSave);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdSave);

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "shell/Shell.h"
 #include "state/Hooks.h"
@@ -26,6 +29,24 @@ void installDesktopSeams() {
     };
     s.beep = [] { QApplication::beep(); };
     s.runModal = [](QDialog& dialog) { return dialog.exec(); };
+    s.chooseFile = [](const FileRequest& request) {
+        const bool save = request.mode == FileRequest::Mode::Save;
+        QFileDialog dialog(QApplication::activeWindow());
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setNameFilter(request.filter);
+        // "Data File (*.dat)" gives "dat": a name typed without its ending
+        // gets the ending of the filter.
+        const int star = request.filter.indexOf("*.");
+        if (star >= 0) dialog.setDefaultSuffix(request.filter.mid(star + 2).chopped(1));
+        if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+        return dialog.selectedFiles().first();
+    };
+    s.choosePrinter = [](QPrinter& printer) {
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
+    };
 }
 
 void installCoreHooks() {

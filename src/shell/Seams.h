@@ -8,10 +8,21 @@
 #include <functional>
 
 class QDialog;
+class QPrinter;
 
 namespace quorin {
 
 enum class MsgIcon { None, Information, Exclamation };
+
+// What a file dialog asks for. The filter is one entry, e.g.
+// "Data File (*.dat)"; a save dialog asks before replacing a file and
+// proposes `proposedName` when there is one.
+struct FileRequest {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString filter;
+    QString proposedName;
+};
 
 struct Seams {
     // Plain message box with an OK button and the program's title.
@@ -20,6 +31,11 @@ struct Seams {
     std::function<void()> beep;
     // Runs a modal dialog until it is closed; returns its result code.
     std::function<int(QDialog& dialog)> runModal;
+    // The file dialog; returns the chosen path, or an empty text when the
+    // user cancelled.
+    std::function<QString(const FileRequest& request)> chooseFile;
+    // The print dialog over `printer`; false when the user cancelled.
+    std::function<bool(QPrinter& printer)> choosePrinter;
 };
 
 Seams& seams();

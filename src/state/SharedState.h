@@ -98,6 +98,12 @@ struct SharedState {
     float VaporPressPsia = 0;
     float BackPressPsig = 0;
 
+    // ---- Files: the paths chosen in the last file dialogs ---------------
+    std::string InputFileName;       // gas/steam case file
+    std::string LqdInputFileName;    // liquid case file
+    std::string ResultsFileName;     // gas/steam results text file
+    std::string LqdResultsFileName;  // liquid results text file
+
     // ---- Gas/steam results: derived flows --------------------------------
     float FlowScfm = 0;
     float FlowCuMtrHr = 0;

@@ -230,9 +230,9 @@ TEST_F(GasResults, TheirMenus) {
     sizeCase("100", "70", "2.067", "100");
     EXPECT_EQ(menuRows(parent->menuBar()), (QStringList{
                                                "mnuFile|File||enabled|shown",
-                                               "mnuSaveFile|Save|Ctrl+S|disabled|shown",
+                                               "mnuSaveFile|Save|Ctrl+S|enabled|shown",
                                                "mnuClose|Close|Ctrl+C|enabled|shown",
-                                               "mnuPrint|Print||disabled|shown",
+                                               "mnuPrint|Print||enabled|shown",
                                            }));
     // The menu Close unloads the screen and clears the flags, without moving
     // the focus to the input screen.

@@ -510,15 +510,15 @@ QStringList menuRows(const QMenuBar* bar) {
     return rows;
 }
 
-// The file commands, the steam table and the range chart come later and are
-// disabled; the averaging-tube items follow the build option (a hidden item
-// also reports itself disabled).
+// The steam table and the range chart come later and are disabled; the
+// averaging-tube items follow the build option (a hidden item also
+// reports itself disabled).
 TEST_F(InputScreen, Menus) {
     const QString norvane = kShowNorvane ? "enabled|shown" : "disabled|hidden";
     EXPECT_EQ(menuRows(parent->menuBar()), (QStringList{
                                                "mnuFile|File||enabled|shown",
-                                               "mnuOpenFile|Open||disabled|shown",
-                                               "mnuSaveFile|Save    |Ctrl+S|disabled|shown",
+                                               "mnuOpenFile|Open||enabled|shown",
+                                               "mnuSaveFile|Save    |Ctrl+S|enabled|shown",
                                                "|-||enabled|shown",
                                                "mnuCalcFlow|Calculate Flow||enabled|shown",
                                                "|-||enabled|shown",

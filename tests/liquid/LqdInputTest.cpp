@@ -360,8 +360,8 @@ TEST_F(LiquidInput, MenusCarryTheirCaptionsAndShortcuts) {
         const char* shortcut;
         bool enabled, visible;
     } items[] = {
-        {"mnuOpenFile", "Open", "", false, true},
-        {"mnuSaveFile", "Save", "Ctrl+S", false, true},
+        {"mnuOpenFile", "Open", "", true, true},
+        {"mnuSaveFile", "Save", "Ctrl+S", true, true},
         {"mnuCalcFlow", "Calculate Flow", "", true, true},
         {"mnuClose", "Close", "Ctrl+C", true, true},
         {"mnuExit", "Exit", "Ctrl+X", true, true},

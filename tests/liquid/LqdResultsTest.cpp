@@ -144,13 +144,13 @@ TEST_F(LiquidResults, MenusAndTheirCommands) {
         const char* shortcut;
         bool enabled;
     } items[] = {
-        {"mnuSaveFile", "Save", "Ctrl+S", false},
+        {"mnuSaveFile", "Save", "Ctrl+S", true},
         {"mnuClose", "Close", "Ctrl+C", true},
         {"mnuBackPrsCalc", "Back Pressure Calculation", "", true},
         {"mnuMtrRange", "All Meter Ranges", "", true},
         {"mnuAllMtrRng", "Display All Meter Ranges based on values entered", "", true},
         {"mnuCancel", "Cancel", "", true},
-        {"mnuPrint", "Print", "", false},
+        {"mnuPrint", "Print", "", true},
     };
     for (const auto& item : items) {
         SCOPED_TRACE(item.name);

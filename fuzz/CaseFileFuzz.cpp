@@ -1,0 +1,62 @@
+// Fuzzes the readers of the two case files with whatever bytes a file may
+// hold. A file that opens must then size without a fault (the chain a screen
+// runs after opening, Find Meter, the results and both reports), and saving
+// the opened case must give a file that opens again to the same bytes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "core.h"
+
+namespace {
+
+constexpr const char* kDate = "01-02-2026";
+
+void check(bool ok) {
+    if (!ok) std::abort();
+}
+
+void gas(const std::string& bytes) {
+    using namespace quorin;
+    shared() = SharedState{};
+    loadGasDefaults();
+    modGasRecalc();
+    if (takeGasCaseFile(bytes)) return;
+    const std::string saved = gasCaseFileBytes();
+    modGasRecalc();
+    modGasSelection();
+    modGasResults(kDate);
+    gasResultsText(kDate);
+    modPrintResults(kDate);
+    // The opened case saves to a file that opens to the same case.
+    shared() = SharedState{};
+    check(!takeGasCaseFile(saved));
+    check(gasCaseFileBytes() == saved);
+}
+
+void liquid(const std::string& bytes) {
+    using namespace quorin;
+    shared() = SharedState{};
+    loadLiquidDefaults(false);
+    modLqdRecalc();
+    if (takeLiquidCaseFile(bytes)) return;
+    const std::string saved = liquidCaseFileBytes();
+    modLqdRecalc();
+    modLqdSelection();
+    modLqdResults(kDate);
+    liquidResultsText(kDate);
+    modLqdPrintResults(kDate);
+    shared() = SharedState{};
+    check(!takeLiquidCaseFile(saved));
+    check(liquidCaseFileBytes() == saved);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    gas(bytes);
+    liquid(bytes);
+    return 0;
+}

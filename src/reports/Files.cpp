@@ -1,0 +1,229 @@
+#include "reports/Files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+
+namespace quorin {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kBadFileName = 52;
+constexpr int kFileNotFound = 53;
+constexpr int kDiskFull = 61;
+constexpr int kTooManyFiles = 67;
+constexpr int kDeviceUnavailable = 68;
+constexpr int kAccessError = 75;
+constexpr int kPathNotFound = 76;
+constexpr int kDeviceIo = 57;
+
+const char* describe(int number) {
+    switch (number) {
+    case 6: return "Overflow";
+    case 13: return "Type mismatch";
+    case 52: return "Bad file name or number";
+    case 53: return "File not found";
+    case 54: return "Bad file mode";
+    case 57: return "Device I/O error";
+    case 61: return "Disk full";
+    case 62: return "Input past end of file";
+    case 67: return "Too many files";
+    case 68: return "Device unavailable";
+    case 70: return "Permission denied";
+    case 75: return "Path/File access error";
+    case 76: return "Path not found";
+    default: return "";
+    }
+}
+
+bool badName(const std::string& path) {
+    return path.empty() || path.find('\0') != std::string::npos;
+}
+
+// The folder a path names its file in ("." for a bare file name).
+fs::path folderOf(const fs::path& path) {
+    fs::path folder = path.parent_path();
+    return folder.empty() ? fs::path(".") : folder;
+}
+
+bool isFolder(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+// The error number of a failed open. A missing file in a folder that
+// exists is "file not found", anything missing above it "path not found".
+int openErrorNumber(int err, const std::string& path) {
+    switch (err) {
+    case ENOENT: return isFolder(folderOf(path)) ? kFileNotFound : kPathNotFound;
+    case ENOTDIR: return kPathNotFound;
+    case ENAMETOOLONG: return kBadFileName;
+    case EMFILE:
+    case ENFILE: return kTooManyFiles;
+    case ENXIO:
+    case ENODEV: return kDeviceUnavailable;
+    case ENOSPC:
+    case EDQUOT: return kDiskFull;
+    case EIO: return kDeviceIo;
+    default: return kAccessError;  // EACCES, EPERM, EROFS, EISDIR, ELOOP, ...
+    }
+}
+
+// The error number of a failed read, write or close.
+int ioErrorNumber(int err) {
+    switch (err) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return kDiskFull;
+    case EISDIR:
+    case EACCES:
+    case EPERM:
+    case EROFS: return kAccessError;
+    default: return kDeviceIo;
+    }
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += size_t(n);
+    }
+    return true;
+}
+
+// A name for the new file beside `target`, hidden and unlikely to be taken;
+// the open with O_EXCL makes sure it is new.
+fs::path temporaryName(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    const std::string name = "." + target.filename().string() + ".tmp-" +
+                             std::to_string(::getpid()) + "-" +
+                             std::to_string(counter.fetch_add(1)) + "-" +
+                             std::to_string(static_cast<unsigned long long>(ticks) % 1000000);
+    return folderOf(target) / name;
+}
+
+}  // namespace
+
+FileError runtimeError(int number, int line) {
+    return FileError{number, describe(number), line};
+}
+
+FileError readWholeFile(const std::string& path, std::string& bytes) {
+    if (badName(path)) return runtimeError(kBadFileName);
+    // Not blocking on open lets a named pipe be refused below instead of
+    // waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return runtimeError(openErrorNumber(errno, path));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return runtimeError(kAccessError);  // a folder, a device, a pipe
+    }
+    std::string data;
+    if (st.st_size > 0) data.reserve(size_t(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            return runtimeError(ioErrorNumber(err));
+        }
+        data.append(buffer, size_t(n));
+    }
+    ::close(fd);
+    bytes = std::move(data);
+    return {};
+}
+
+FileError replaceFile(const std::string& path, const std::string& bytes) {
+    if (badName(path)) return runtimeError(kBadFileName);
+    fs::path target(path);
+
+    // A link is followed, so the file it points to is replaced, not the link.
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        std::error_code ec;
+        fs::path real = fs::canonical(target, ec);
+        if (!ec) target = real;
+    }
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists) {
+        if (!S_ISREG(st.st_mode)) return runtimeError(kAccessError);
+        // A file the user may not write stays as it is, even where the
+        // folder would let a new file take its name.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            return runtimeError(kAccessError);
+    } else if (errno != ENOENT) {
+        return runtimeError(openErrorNumber(errno, target.string()));
+    }
+    if (target.filename().empty()) return runtimeError(kBadFileName);
+    if (!isFolder(folderOf(target))) return runtimeError(kPathNotFound);
+
+    fs::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = temporaryName(target);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return runtimeError(openErrorNumber(errno, temp.string()));
+    }
+    if (fd < 0) return runtimeError(kAccessError);
+
+    if (exists) {
+        // The new file keeps the mode and, where allowed, the owner of the
+        // one it replaces.
+        ::fchmod(fd, st.st_mode & 07777);
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        }
+    }
+    auto fail = [&](int err) {
+        ::unlink(temp.c_str());
+        return runtimeError(ioErrorNumber(err));
+    };
+    if (!writeAll(fd, bytes)) {
+        const int err = errno;
+        ::close(fd);
+        return fail(err);
+    }
+    if (::close(fd) != 0) return fail(errno);
+    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
+    return {};
+}
+
+std::string openFailureMessage(const FileError& error) {
+    switch (error.number) {
+    case 52: return "Bad File Name or Number";
+    case 53: return "Cannot Find File";
+    case 54: return "Bad File Mode";
+    case 57: return "Device I/O Error";
+    case 68: return "Device Unavailable";
+    case 76: return "Path Not Found";
+    default: break;
+    }
+    std::string message = std::to_string(error.number);
+    if (!error.text.empty()) message += " - " + error.text;
+    if (error.line > 0) message += " (line " + std::to_string(error.line) + ")";
+    return message;
+}
+
+std::string saveFailureMessage(const std::string& path, const FileError& error) {
+    std::string reason = error.text.empty() ? "Error " + std::to_string(error.number) : error.text;
+    return "Cannot save " + path + ":\n" + reason;
+}
+
+}  // namespace quorin

@@ -1,0 +1,42 @@
+// Reading and writing whole files for the file commands, with the error
+// numbers of the original runtime so the screens can say what went wrong.
+#pragma once
+
+#include <string>
+
+namespace quorin {
+
+struct FileError {
+    int number = 0;       // 0: no error
+    std::string text;     // a short description ("Path not found")
+    int line = 0;         // for a case file: the line where reading stopped
+    explicit operator bool() const { return number != 0; }
+};
+
+// The error `number` with the runtime's description of it ("Type mismatch"
+// for 13, "Input past end of file" for 62, ...) and the line, if any.
+FileError runtimeError(int number, int line = 0);
+
+// Reads the whole file. Error numbers: 53 file not found, 76 path not found,
+// 75 path/file access error (a folder, a device or pipe, no permission), 57
+// device I/O error, 52 an empty name.
+FileError readWholeFile(const std::string& path, std::string& bytes);
+
+// Writes the whole file without ever destroying the one it replaces: the
+// bytes go to a new file beside it, which then takes its name (a link is
+// followed; the replaced file's mode is kept). Error numbers: 76 path not
+// found, 75 path/file access error (a folder, a read-only file), 61 disk
+// full, 57 device I/O error, 52 an empty name.
+FileError replaceFile(const std::string& path, const std::string& bytes);
+
+// The message shown for a case file that cannot be opened: the runtime's
+// texts for 52, 53, 54, 57, 68 and 76 ("Cannot Find File", ...); for any
+// other error the number, " - ", the description and, when known, the line
+// ("62 - Input past end of file (line 20)").
+std::string openFailureMessage(const FileError& error);
+
+// The message shown for a file that cannot be written: the file's path and
+// the description.
+std::string saveFailureMessage(const std::string& path, const FileError& error);
+
+}  // namespace quorin

@@ -1,0 +1,333 @@
+#include "reports/Page.h"
+
+#include <utility>
+
+#include "state/SharedState.h"
+#include "state/Text.h"
+
+namespace quorin {
+
+namespace {
+
+// ---- Layout (twips) ------------------------------------------------------
+constexpr int kOriginX = -250, kOriginY = 1200;
+constexpr int kLeftLabel = 0, kLeftValue = 2016;
+constexpr int kRightLabel = 5472, kRightValue = 7344;
+constexpr int kModelX = 2160, kMinX = 4320, kMaxX = 6480;
+// Rules: across the page above and below the data blocks, and down the
+// middle between them.
+constexpr int kTopRule = 3600, kBottomRule = 10800, kMiddleRule = 5040, kRuleEnd = 10800;
+constexpr int kRuleWidth = 5;
+constexpr double kTitlePt = 18, kBodyPt = 12, kMeterPt = 10, kNotePt = 8;
+
+// Row 22 + n holds meter line n; row 30 is the last row of the page.
+constexpr int kMeterLines = 8;
+
+// Room of the values that can be long (entered texts, ranges): up to a tenth
+// of an inch before the next column or the middle rule, or to the end of the
+// rules for the right-hand columns.
+constexpr int kGap = 144;
+constexpr int kLeftValueRoom = kMiddleRule - kLeftValue - kGap;
+constexpr int kRightValueRoom = kRuleEnd - kRightValue;
+constexpr int kModelRoom = kMinX - kModelX - kGap;
+constexpr int kMinRoom = kMaxX - kMinX - kGap;
+constexpr int kMaxRoom = kRuleEnd - kMaxX;
+
+const std::string kError = "Error";
+const std::string kCubed = kSup3;
+const std::string kSquared = kSup2;
+const std::string kDegree = kDeg;
+
+// Rows at a quarter-inch pitch from 2.6 in; the footer row sits at the foot
+// of the page.
+int row(int k) { return k >= 30 ? 15840 : 3744 + 360 * (k - 1); }
+
+// The text of a value, or "Error" in its place (unit and all) when the value
+// is not finite.
+std::string shown(double value, const std::string& text) {
+    return isShowable(value) ? text : kError;
+}
+
+class PageWriter {
+public:
+    PageWriter() {
+        page_.originX = kOriginX;
+        page_.originY = kOriginY;
+    }
+
+    void size(double points) { points_ = points; }
+
+    void text(int x, int y, std::string text, int maxWidth = 0) {
+        PageItem item;
+        item.x = x;
+        item.y = y;
+        item.text = std::move(text);
+        item.pointSize = points_;
+        item.maxWidth = maxWidth;
+        page_.items.push_back(std::move(item));
+    }
+    void at(int x, int k, std::string text, int maxWidth = 0) {
+        this->text(x, row(k), std::move(text), maxWidth);
+    }
+
+    // A block row: the label (if any) and its value.
+    void left(int k, const std::string& label, std::string value) {
+        if (!label.empty()) at(kLeftLabel, k, label);
+        at(kLeftValue, k, std::move(value), kLeftValueRoom);
+    }
+    void right(int k, const std::string& label, std::string value) {
+        if (!label.empty()) at(kRightLabel, k, label);
+        at(kRightValue, k, std::move(value), kRightValueRoom);
+    }
+    // Meter line n: the model, with or without its range.
+    void meter(int n, const std::string& model) { at(kModelX, 22 + n, model, kModelRoom); }
+    void meter(int n, const std::string& model, std::string lo, std::string hi) {
+        meter(n, model);
+        at(kMinX, 22 + n, std::move(lo), kMinRoom);
+        at(kMaxX, 22 + n, std::move(hi), kMaxRoom);
+    }
+
+    void line(int x1, int y1, int x2, int y2) {
+        PageItem item;
+        item.kind = PageItem::Kind::Line;
+        item.x = x1;
+        item.y = y1;
+        item.x2 = x2;
+        item.y2 = y2;
+        item.lineWidth = kRuleWidth;
+        page_.items.push_back(std::move(item));
+    }
+
+    Page take() { return std::move(page_); }
+
+private:
+    Page page_;
+    double points_ = kBodyPt;
+};
+
+// Title and the three rules around the data blocks; leaves the body size set.
+void heading(PageWriter& w) {
+    w.size(kTitlePt);
+    w.text(2080, 2880, "Quorin Vortex Flow Meter Sizing Report");
+    w.line(0, kTopRule, kRuleEnd, kTopRule);
+    w.line(kMiddleRule, kTopRule, kMiddleRule, kBottomRule);
+    w.line(0, kBottomRule, kRuleEnd, kBottomRule);
+    w.size(kBodyPt);
+}
+
+// Rows 1 to 8 of the left block: date, customer, tag, the entered flow and
+// the pipe.
+void caseRows(PageWriter& w, const std::string& today, const std::string& flowEntered) {
+    const auto& S = shared();
+    w.left(1, "Date:", today);
+    w.left(2, "Customer:", S.CustomerIn);
+    w.left(3, "Tag Number:", S.TagNoIn);
+    w.left(4, "Flow Entered:", flowEntered);
+    w.left(5, "Pipe Size:", shown(S.PipeSizeIn, General(S.PipeSizeIn) + "  " + S.PipeUnitIn));
+    if (!unitIs(S.PipeUnitIn, "INCHES"))
+        w.left(6, "", shown(S.PipeIdIn, Format(S.PipeIdIn, "0.0") + "  Inches"));
+    if (!unitIs(S.PipeUnitIn, "MILLIMETERS"))
+        w.left(7, "", shown(S.PipeIdMm, Format(S.PipeIdMm, "0.0") + "  mm"));
+    w.left(8, "", shown(S.PipeAreaSqFt, Format(S.PipeAreaSqFt, "0.0###") + "  Area Ft" + kSquared));
+}
+
+std::string degrees(double value, const char* letter) {
+    return shown(value, Format(value, "0.0#") + "  " + kDegree + letter);
+}
+
+void meterHeader(PageWriter& w) {
+    w.size(kBodyPt);
+    w.at(kModelX, 21, "Recommended");
+    w.at(kMinX, 21, std::string(14, ' ') + "Flow Range:");
+    w.at(kModelX, 22, "Meter:");
+    w.at(kMinX, 22, "     MIN");
+    w.at(kMaxX, 22, "     MAX");
+    w.size(kMeterPt);
+}
+
+void notes(PageWriter& w) {
+    w.size(kNotePt);
+    w.at(0, 27, "Notes:");
+    w.at(0, 28, "1.  Flow Range is calculated based on data entered by the user.");
+    w.at(0, 29, "2.  Meter recommendation does not constitute a guarantee of performance.");
+    const std::string gap = "    -    ";
+    w.at(0, 30, std::string(13, ' ') + "Flow Meter Division" + gap + "Quorin Dynarel Inc." + gap +
+                    "2750 Harrow Lane, Fenwick, OH 44720" + gap + "Tel. (330) 555-0148");
+}
+
+bool listed(const std::string& code) { return !code.empty() && code != "NONE"; }
+
+// ---- Gas/steam -------------------------------------------------------------
+
+std::string gasFlowEntered() {
+    const auto& S = shared();
+    std::string unit = "  " + S.FlowUnitIn;
+    if (unitIs(S.FlowUnitIn, "M^3/HR")) unit = "  m" + kCubed + "/hr";
+    if (unitIs(S.FlowUnitIn, "NM^3/HR")) unit = "  Nm" + kCubed + "/hr";
+    return shown(S.FlowRateIn, General(S.FlowRateIn) + unit);
+}
+
+// Rows 9 to 19 of the left block: operating and reference conditions.
+void gasConditions(PageWriter& w) {
+    const auto& S = shared();
+    w.left(9, "Pressure:", shown(S.PressIn, General(S.PressIn) + "  " + S.PressUnitIn));
+    if (!unitIs(S.PressUnitIn, "PSIG"))
+        w.left(10, "", shown(S.PressPsig, Format(S.PressPsig, "0.0###") + "  PSIG"));
+    w.left(11, "", shown(S.PressPsia, Format(S.PressPsia, "0.0##") + "  PSIA"));
+    w.left(12, "Atmo Press:",
+           shown(S.AtmoPressIn, Format(S.AtmoPressIn, "0.0##") + "  " + S.AtmoPressUnitIn));
+    if (!unitIs(S.AtmoPressUnitIn, "PSIA"))
+        w.left(13, "", shown(S.AtmoPressPsia, Format(S.AtmoPressPsia, "0.0##") + "  PSIA"));
+    w.left(14, "Temperature:", degrees(S.TempDegF, "F"));
+    w.left(15, "", degrees(S.TempDegC, "C"));
+    w.left(16, "Pressure Ref:",
+           shown(S.PressRefIn, Format(S.PressRefIn, "0.0##") + "  " + S.PressRefUnitIn));
+    if (!unitIs(S.PressRefUnitIn, "PSIA"))
+        w.left(17, "", shown(S.PressRefPsia, Format(S.PressRefPsia, "0.0##") + "  PSIA"));
+    w.left(18, "Temperature Ref:", degrees(S.TempRefDegF, "F"));
+    w.left(19, "", degrees((double(S.TempRefDegF) - 32) / 1.8, "C"));
+}
+
+void gasRightBlock(PageWriter& w) {
+    const auto& S = shared();
+    w.right(1, "Media:", S.MediaIn);
+    w.right(2, "Density:",
+            shown(S.DensityLbFt3, Format(S.DensityLbFt3, "0.0###") + "  lbs/ft" + kCubed));
+    w.right(3, "Viscosity:",
+            shown(S.ViscLbFtSec, Format(S.ViscLbFtSec, "0.000e+00") + "  lbs/ft.sec"));
+    w.right(4, "", shown(S.ViscCp, Format(S.ViscCp, "0.0###") + "  cP"));
+    const double paSec = S.ViscCp * 0.001;
+    w.right(5, "", shown(paSec, Format(paSec, "0.000e+00") + "  Pa.sec"));
+
+    // Format writes "Error" for a value that is not finite.
+    const struct {
+        std::string label;
+        float value;
+    } flows[] = {
+        {"Flow in ACFM:", S.FlowAcfm},
+        {"Flow in SCFM:", S.FlowScfm},
+        {"Flow in m" + kCubed + "/hr:", S.FlowCuMtrHr},
+        {"Flow in Nm" + kCubed + "/hr:", S.FlowNmCuMtrHr},
+        {"Flow in lbs/min:", S.FlowPpm},
+        {"Flow in lbs/hr:", S.FlowPph},
+        {"Flow in kg/hr:", S.FlowKgHr},
+        {"Velocity in FPS:", S.VelFps},
+        {"Velocity in FPM:", S.VelFpm},
+        {"Velocity in MPS:", S.VelMps},
+        {"Flow in LPM:", S.FlowLpm},
+    };
+    int k = 9;
+    for (const auto& f : flows) w.right(k++, f.label, Format(f.value, "0.00"));
+}
+
+// One line per listed meter, in catalogue order; its range beside it when
+// both ends are non-zero.
+void gasMeters(PageWriter& w) {
+    const auto& S = shared();
+    const std::string unit = "  " + S.FlowUnitIn;
+    int n = 0;
+    for (int slot = 1; slot <= 24 && n < kMeterLines; ++slot) {
+        if (!listed(S.MeterModel[slot])) continue;
+        ++n;
+        const float lo = S.MinFlowUser[slot - 1], hi = S.MaxFlowUser[slot - 1];
+        if (lo != 0 && hi != 0)
+            w.meter(n, S.MeterModel[slot], shown(lo, Format(lo, "0.0#") + unit),
+                    shown(hi, Format(hi, "0.0#") + unit));
+        else
+            w.meter(n, S.MeterModel[slot]);
+    }
+}
+
+void gasRemarks(PageWriter& w) {
+    const auto& S = shared();
+    w.size(kNotePt);
+    if (S.FlowRangeFlag == 1) w.at(kModelX, 26, "Meter out of Flow Range");
+    if (S.TempRangeFlag == 1) w.at(kMaxX, 26, "Temperature is out of Range");
+    if (S.PressRangeFlag == 1) w.at(kModelX, 27, "Pressure is out of Range");
+    if (S.ReyRangeFlag == 1) w.at(kMaxX, 27, "Reynolds is out of Range");
+}
+
+// ---- Liquid ----------------------------------------------------------------
+
+void liquidRightBlock(PageWriter& w) {
+    const auto& S = shared();
+    w.right(1, "Media:", S.MediaIn);
+    w.right(2, "Density:",
+            shown(S.DensityLbFt3, Format(S.DensityLbFt3, "0.0###") + "  lbs/ft" + kCubed));
+    w.right(3, "Viscosity:", shown(S.ViscCp, Format(S.ViscCp, "0.0###") + "  cP"));
+    w.right(5, "Temperature:", degrees(S.TempDegF, "F"));
+    w.right(6, "", degrees(S.TempDegC, "C"));
+
+    // The stored flow and velocity keep their own (32-bit) precision; the
+    // figures derived from them are worked in 64 bits. Format writes "Error"
+    // for a value that is not finite.
+    const double gpm = S.LqdFlowGpm, fps = S.LqdVelFps, rho = S.DensityLbFt3;
+    const std::string flows[] = {
+        Format(S.LqdFlowGpm, "0.00"),
+        Format(gpm * 3.785411784, "0.00"),
+        Format(gpm * 0.1336805463, "0.00"),
+        Format(gpm * 0.00378541 * 60, "0.00"),
+        Format(S.LqdVelFps, "0.00"),
+        Format(fps * 60, "0.00"),
+        Format(fps * 0.304804, "0.00"),
+        Format(gpm * 0.1336805463 * rho * 60, "0.00"),
+        Format(gpm / 264.172 * (rho * 16.018) * 60, "0.00"),
+    };
+    const std::string labels[] = {
+        "Flow in GPM:",     "Flow in LPM:",     "Flow in ft" + kCubed + "/min:",
+        "Flow in m" + kCubed + "/hr:", "Velocity in FPS:", "Velocity in FPM:",
+        "Velocity in MPS:", "Flow in lb/hr:",   "Flow in kg/hr:",
+    };
+    for (int k = 0; k < 9; ++k) w.right(9 + k, labels[k], flows[k]);
+}
+
+// Every listed meter with its range, zero ends included; the number and the
+// unit are separated by one blank.
+void liquidMeters(PageWriter& w) {
+    const auto& S = shared();
+    int n = 0;
+    for (int slot = 25; slot <= 40 && n < kMeterLines; ++slot) {
+        if (!listed(S.MeterModel[slot])) continue;
+        ++n;
+        const float lo = S.MinFlowUser[slot - 1], hi = S.MaxFlowUser[slot - 1];
+        w.meter(n, S.MeterModel[slot], shown(lo, Format(lo, "0.0# ") + S.LqdFlowUnit),
+                shown(hi, Format(hi, "0.0# ") + S.LqdFlowUnit));
+    }
+}
+
+}  // namespace
+
+std::vector<const PageItem*> Page::texts() const {
+    std::vector<const PageItem*> out;
+    for (const PageItem& item : items)
+        if (item.kind == PageItem::Kind::Text) out.push_back(&item);
+    return out;
+}
+
+Page modPrintResults(const std::string& today) {
+    PageWriter w;
+    heading(w);
+    caseRows(w, today, gasFlowEntered());
+    gasConditions(w);
+    gasRightBlock(w);
+    meterHeader(w);
+    gasMeters(w);
+    notes(w);
+    gasRemarks(w);
+    return w.take();
+}
+
+Page modLqdPrintResults(const std::string& today) {
+    const auto& S = shared();
+    PageWriter w;
+    heading(w);
+    caseRows(w, today,
+             shown(S.LqdFlowRateIn, General(S.LqdFlowRateIn) + "  " + S.LqdFlowUnit));
+    liquidRightBlock(w);
+    meterHeader(w);
+    liquidMeters(w);
+    notes(w);
+    return w.take();
+}
+
+}  // namespace quorin

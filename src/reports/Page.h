@@ -1,0 +1,53 @@
+// A printed page described without a printer: text items and lines at twip
+// positions (1440 a inch), with their fonts. The screen's renderer paints it
+// on the printer the user chose; tests read it item by item.
+//
+// Positions are those handed to the printer after its scale origin was set
+// to (originX, originY): an item at (x, y) lands at (x - originX,
+// y - originY) twips from the top-left corner of the printable area.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorin {
+
+struct PageItem {
+    enum class Kind { Text, Line };
+    Kind kind = Kind::Text;
+    int x = 0, y = 0;    // text: top-left of the text; line: first point
+    int x2 = 0, y2 = 0;  // line: second point
+    std::string text;    // UTF-8
+    std::string font = "Arial";
+    double pointSize = 12;
+    bool bold = false;
+    bool underline = false;
+    // Text: the room it has before the next column or rule, in twips (0 for
+    // no limit); a longer text is cut short with an ellipsis when painted.
+    int maxWidth = 0;
+    // Line: the drawing width, in pixels of a 600-dpi printer (2.4 twips
+    // each), so a rule has the same thickness on every printer and in a PDF.
+    int lineWidth = 1;
+};
+
+struct Page {
+    int originX = 0, originY = 0;
+    int width = 12240, height = 15840;  // US Letter
+    std::vector<PageItem> items;
+
+    // The text items, in the order printed.
+    std::vector<const PageItem*> texts() const;
+};
+
+// The one-page reports of the last Find Meter, read from the case record.
+// `today` is the date to print (MM-DD-YYYY). A value that is not finite is
+// printed "Error" in place of its text and unit. At most eight meters are
+// listed (rows 23 to 30); further candidates are left off the page.
+//
+// The gas/steam report prints the derived flows and the four out-of-range
+// flags that modGasResults leaves in the case record: run it (the results
+// screen does when it opens) before building the page.
+Page modPrintResults(const std::string& today);
+Page modLqdPrintResults(const std::string& today);
+
+}  // namespace quorin

@@ -1,0 +1,34 @@
+// The file and print commands of the screens: the dialog through the seams,
+// the path into the case record, the routine, and a message when it fails.
+// A cancelled dialog does nothing.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+#include "reports/Files.h"
+#include "shell/Seams.h"
+
+namespace quorin {
+
+struct Page;
+
+// The date the reports carry: MM-DD-YYYY.
+std::string todayText();
+
+// Asks for a file to write, keeps it in `path`, and runs `save`.
+void saveWithDialog(const FileRequest& request, std::string& path,
+                    const std::function<FileError()>& save);
+
+enum class OpenResult { Cancelled, Failed, Opened };
+// Asks for a data file to read, keeps it in `path`, and runs `open`; a
+// failure shows why.
+OpenResult openWithDialog(const QString& filter, std::string& path,
+                          const std::function<FileError()>& open);
+
+// Asks for a printer and prints the page `makePage` describes on it.
+void printReport(const std::function<Page()>& makePage);
+
+}  // namespace quorin

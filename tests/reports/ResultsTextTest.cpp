@@ -1,0 +1,190 @@
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "support/CoreFixture.h"
+
+namespace quorin::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Lines = std::vector<std::string>;
+
+const std::string kToday = "12-06-2026";
+const fs::path kData = fs::path(__FILE__).parent_path() / "data";
+
+std::string read(const fs::path& path) {
+    std::ostringstream s;
+    s << std::ifstream(path, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+Lines split(const std::string& bytes) {
+    Lines lines;
+    size_t at = 0;
+    for (size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(bytes.substr(at, end - at));
+    if (at < bytes.size()) lines.push_back(bytes.substr(at));
+    return lines;
+}
+
+TEST(PrintWriter, TabMovesToItsColumnOrToThatColumnOfTheNextLine) {
+    PrintWriter p;
+    p.tab(3).text("ab").tab(5).text("c").tab(6).text("d").tab(2).text("e").endLine();
+    p.text(std::string(kDeg) + "F").tab(4).text("x").tab(0).text("y").endLine();
+    EXPECT_EQ(p.bytes(), "  abcd\r\n e\r\n\xB0" "F x\r\ny\r\n");
+}
+
+class ResultsText : public CoreTest {
+public:
+    static void gasWafer() { air(100, 70, 2.067f, 100); }
+    static void gasInsertion() { air(100, 70, 6, 1600); }
+    static void gasAbove250Psig() { air(250.1f, 70, 2.067f, 100); }
+    static void gasMetric() {
+        loadGasDefaults();
+        auto& S = shared();
+        S.CustomerIn = "Stadtwerke Musterhausen GmbH & Co. KG";  // cut to 25 characters
+        S.TagNoIn = "FT-101";
+        S.PipeSizeIn = 52.5f, S.PipeUnitIn = "MILLIMETERS";
+        S.PressIn = 6.9f, S.PressUnitIn = "BAR G";
+        S.AtmoPressIn = 1.01325f, S.AtmoPressUnitIn = "BAR A";
+        S.PressRefIn = 101.325f, S.PressRefUnitIn = "KPa A";
+        S.TempIn = 20, S.TempUnitIn = "deg C";
+        S.TempRefIn = 0, S.TempRefUnitIn = "deg C";
+        S.FlowRateIn = 170, S.FlowUnitIn = "m^3/Hr";
+        S.MediaIn = "NITROGEN";
+        recompute();
+        findGasMeter();
+    }
+    static void liquid500Gpm() { water(500, 6, "INCHES"); }
+    static void liquid20Gpm() { water(20, 1.049f, "INCHES"); }
+    static void liquidMillimetres() {
+        auto& S = shared();
+        water(75.7f, 26.645f, "MILLIMETERS", "LPM");
+        S.TempIn = 20, S.TempUnitIn = "deg C", S.MediaIn = "Glycol/Water 30%";
+        modLqdRecalc();
+        modLqdSelection();
+    }
+
+protected:
+    static void findGasMeter() {
+        modGasSelection();
+        modGasResults(kToday);
+    }
+    static void air(float psig, float degF, float pipeIn, float flow) {
+        loadGasDefaults();
+        airAt(psig, degF, pipeIn, flow);
+        findGasMeter();
+    }
+    static void water(float flow, float pipe, const char* pipeUnit, const char* flowUnit = "GPM") {
+        auto& S = shared();
+        loadLiquidDefaults(true);
+        S.LqdViscIn = 1;
+        S.LqdFlowRateIn = flow, S.LqdFlowUnit = flowUnit;
+        S.PipeSizeIn = pipe, S.PipeUnitIn = pipeUnit;
+        modLqdRecalc();
+        modLqdSelection();
+    }
+};
+
+struct WorkedCase {
+    const char* name;
+    void (*setUp)();
+    bool gas;
+    const char* file;
+};
+
+std::ostream& operator<<(std::ostream& os, const WorkedCase& c) { return os << c.name; }
+
+class WorkedCases : public ResultsText, public ::testing::WithParamInterface<WorkedCase> {};
+
+TEST_P(WorkedCases, WriteTheExpectedFileLineByLine) {
+    const WorkedCase& c = GetParam();
+    c.setUp();
+    const std::string text = c.gas ? gasResultsText(kToday) : liquidResultsText(kToday);
+    const std::string expected = read(kData / c.file);
+    ASSERT_FALSE(expected.empty()) << kData / c.file;
+    const Lines got = split(text), want = split(expected);
+    for (size_t k = 0; k < std::max(got.size(), want.size()); ++k)
+        EXPECT_EQ(k < got.size() ? got[k] : "<none>", k < want.size() ? want[k] : "<none>")
+            << "line " << k + 1;
+    EXPECT_EQ(text, expected);  // CR LF included
+    // The gas file writes carets, the liquid file the single bytes of the
+    // superscripts; neither holds UTF-8.
+    EXPECT_NE(text.find(c.gas ? "  Area Ft^2\r\n" : "  Area Ft\xB2\r\n"), std::string::npos);
+    EXPECT_NE(text.find(c.gas ? "Flow in m^3/hr:" : "Flow in m\xB3/hr:"), std::string::npos);
+    EXPECT_EQ(text.find('\xC2'), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, WorkedCases,
+    ::testing::Values(
+        WorkedCase{"AirInATwoInchLine", &ResultsText::gasWafer, true, "gas-wafer.txt"},
+        WorkedCase{"AirInASixInchLine", &ResultsText::gasInsertion, true, "gas-insertion.txt"},
+        WorkedCase{"AirAbove250Psig", &ResultsText::gasAbove250Psig, true, "gas-250psig.txt"},
+        WorkedCase{"NitrogenInMetricUnits", &ResultsText::gasMetric, true, "gas-metric.txt"},
+        WorkedCase{"WaterAt500Gpm", &ResultsText::liquid500Gpm, false, "liquid-500gpm.txt"},
+        WorkedCase{"WaterAt20Gpm", &ResultsText::liquid20Gpm, false, "liquid-20gpm.txt"},
+        WorkedCase{"WaterInMillimetres", &ResultsText::liquidMillimetres, false,
+                   "liquid-millimetres.txt"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ResultsText, RemarksFollowTheFlagsInTheirOrder) {
+    gasWafer();
+    auto& S = shared();
+    S.MediaIn = "OTHER";
+    S.OtherMediaName = "Freon 22";
+    S.FlowRangeFlag = S.TempRangeFlag = S.PressRangeFlag = S.ReyRangeFlag = 1;
+    Lines lines = split(gasResultsText(kToday));
+    EXPECT_EQ(lines[6].substr(46), "Media:            Freon 22");
+    const std::string at23(22, ' ');
+    EXPECT_EQ(Lines(lines.end() - 5, lines.end()),
+              (Lines{"", at23 + "Meter out of Flow Range", at23 + "Temperature is out of Range",
+                     at23 + "Pressure is out of Range", at23 + "Reynolds is out of Range"}));
+    S.FlowRangeFlag = S.PressRangeFlag = 0;
+    lines = split(gasResultsText(kToday));
+    EXPECT_EQ(Lines(lines.end() - 3, lines.end()),
+              (Lines{"", at23 + "Temperature is out of Range", at23 + "Reynolds is out of Range"}));
+}
+
+TEST_F(ResultsText, ValuesThatAreNotFiniteReadError) {
+    const float inf = std::numeric_limits<float>::infinity();
+    gasWafer();
+    shared().FlowAcfm = inf;
+    modDerivedFlows();
+    shared().DensityLbFt3 = std::numeric_limits<double>::quiet_NaN();
+    Lines lines = split(gasResultsText(kToday));
+    EXPECT_EQ(lines[7].substr(46), "Density:          Error  lbs/cuft");
+    EXPECT_EQ(lines[13].substr(46), "Flow in ACFM:     Error");
+
+    liquid500Gpm();
+    shared().LqdFlowGpm = std::numeric_limits<float>::quiet_NaN();
+    lines = split(liquidResultsText(kToday));
+    // Every flow reads "Error", the velocities stay.
+    const Lines values = {"Error", "Error", "Error", "Error", "5.67", "340.41", "1.73", "Error", "Error"};
+    for (size_t k = 0; k < values.size(); ++k) EXPECT_EQ(lines[14 + k].substr(64), values[k]);
+}
+
+TEST_F(ResultsText, SavingWritesTheReportToItsFile) {
+    const fs::path dir = fs::temp_directory_path() / ("quorin-results-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    auto& S = shared();
+    gasInsertion();
+    S.ResultsFileName = (dir / "Quorin Vortex.txt").string();
+    EXPECT_FALSE(modSaveResults(kToday));
+    EXPECT_EQ(read(dir / "Quorin Vortex.txt"), gasResultsText(kToday));
+    liquid20Gpm();
+    S.LqdResultsFileName = (dir / "liquid.txt").string();
+    EXPECT_FALSE(modLqdSaveResults(kToday));
+    EXPECT_EQ(read(dir / "liquid.txt"), liquidResultsText(kToday));
+    S.LqdResultsFileName = (dir / "missing" / "liquid.txt").string();
+    EXPECT_EQ(modLqdSaveResults(kToday).number, 76);
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace quorin::test
