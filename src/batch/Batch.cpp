@@ -98,6 +98,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     // A calculation that cannot divide says so on standard error.
+    const Hooks previous = hooks();
     std::string current;
     hooks().message = [&err, &current](const std::string& text) {
         err << current << ": " << text << "\n";
@@ -123,7 +124,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             status = 1;
         }
     }
-    hooks() = Hooks{};
+    hooks() = previous;
     return status;
 }
 

@@ -130,22 +130,7 @@ void frmInputScrn::createControls() {
     refGrid->addWidget(new QLabel("Temperature Reference Unit"), 2, 1);
     refGrid->addWidget(cboTempRefUnitIn, 3, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCalcFlow);
-    buttons->addWidget(cmdClose);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(reference);
-    right->addStretch();
-    right->addLayout(buttons);
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(process, 3);
-    columns->addLayout(right, 2);
-    auto* layout = new QVBoxLayout(scrollingBody());
-    layout->addWidget(heading);
-    layout->addLayout(columns);
-    layout->addStretch();
+    layOutInputScreen(heading, process, reference, {cmdCalcFlow, cmdClose});
 
     setTabOrder(txtCustomerIn, txtTagNoIn);
     QWidget* order[] = {txtTagNoIn,     txtFlowRateIn,      cboFlowUnitIn,     txtPipeSizeIn,

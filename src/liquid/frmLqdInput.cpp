@@ -172,22 +172,7 @@ void frmLqdInput::layoutControls() {
     media->setColumnStretch(1, 1);
     media->setColumnStretch(2, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCalcFlow);
-    buttons->addWidget(cmdClose);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(fraMedia);
-    right->addStretch();
-    right->addLayout(buttons);
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(process, 3);
-    columns->addLayout(right, 2);
-    auto* layout = new QVBoxLayout(scrollingBody());
-    layout->addWidget(heading);
-    layout->addLayout(columns);
-    layout->addStretch();
+    layOutInputScreen(heading, process, fraMedia, {cmdCalcFlow, cmdClose});
 
     QWidget* order[] = {txtCustomerIn, txtTagNoIn,  txtMediaIn,   txtFlowRateIn, cboFlowUnit,
                         txtPipeSizeIn, cboPipeUnit, txtTempIn,    cboTempUnit,   txtViscIn,

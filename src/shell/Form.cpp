@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QHBoxLayout>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -61,6 +62,24 @@ QWidget* Form::scrollingBody() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
     return body;
+}
+
+void Form::layOutInputScreen(QWidget* heading, QWidget* left, QWidget* rightTop,
+                             std::initializer_list<QWidget*> buttons) {
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    for (QWidget* b : buttons) buttonRow->addWidget(b);
+    auto* right = new QVBoxLayout;
+    right->addWidget(rightTop);
+    right->addStretch();
+    right->addLayout(buttonRow);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(left, 3);
+    columns->addLayout(right, 2);
+    auto* layout = new QVBoxLayout(scrollingBody());
+    layout->addWidget(heading);
+    layout->addLayout(columns);
+    layout->addStretch();
 }
 
 void Form::onTitleBarClose() { Shell::instance().unload(objectName()); }

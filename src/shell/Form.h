@@ -47,6 +47,11 @@ protected:
     // the form, so a tiled window smaller than its controls scrolls instead
     // of squeezing them.
     QWidget* scrollingBody();
+    // The layout of the input screens: the heading over two columns, the
+    // entries on the left, on the right `rightTop` with the command buttons
+    // at its foot.
+    void layOutInputScreen(QWidget* heading, QWidget* left, QWidget* rightTop,
+                           std::initializer_list<QWidget*> buttons);
 
     QMenu* addMenu(const QString& title, const char* objectName);
     // A top-level menu-bar item that runs a command (no drop-down).

@@ -8,7 +8,10 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "batch/Batch.h"
 #include "support/FormTest.h"
+
+#include <sstream>
 
 namespace quorin::test {
 namespace {
@@ -239,6 +242,49 @@ TEST_F(LiquidFiles, ResultsSaveAndMenuSaveWriteTheReport) {
     EXPECT_TRUE(text.contains("Flow in GPM:"));
     EXPECT_TRUE(text.contains("QNL"));
 }
+
+// The batch sizer writes what the screens write for the same case file.
+struct SameAsTheScreens {
+    const char* input;
+    const char* results;
+    const char* workflow;
+    const char* flow;
+};
+
+std::ostream& operator<<(std::ostream& os, const SameAsTheScreens& c) { return os << c.workflow; }
+
+class BatchAndScreens : public FileCommands, public ::testing::WithParamInterface<SameAsTheScreens> {
+protected:
+    BatchAndScreens() : FileCommands(GetParam().input, GetParam().results) {}
+};
+
+TEST_P(BatchAndScreens, WriteTheSameResultsFile) {
+    const SameAsTheScreens& c = GetParam();
+    type("txtFlowRateIn", c.flow);
+    leave();
+    answers = {path("case.dat"), path("case.dat")};
+    trigger(input_, "mnuSaveFile");
+    trigger(input_, "mnuOpenFile");
+    findMeter();
+    answers = {path("screen.txt")};
+    trigger(results_, "mnuSaveFile");
+    ASSERT_TRUE(messages.empty());
+
+    std::ostringstream out, err;
+    const int status = runBatch({c.workflow, path("case.dat").toStdString(),
+                                 path("batch.txt").toStdString()},
+                                out, err);
+    EXPECT_EQ(status, 0) << err.str();
+    const QByteArray screen = contents(path("screen.txt"));
+    EXPECT_GT(screen.size(), 500);
+    EXPECT_EQ(contents(path("batch.txt")), screen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothWorkflows, BatchAndScreens,
+    ::testing::Values(SameAsTheScreens{"frmInputScrn", "frmResults", "gas", "250"},
+                      SameAsTheScreens{"frmLqdInput", "frmLqdResults", "liquid", "300"}),
+    [](const auto& info) { return std::string(info.param.workflow); });
 
 // Printing: the print dialog's printer prints to a PDF file.
 struct PrintCase {
