@@ -173,6 +173,23 @@ FileError replaceFile(const std::string& path, const std::string& bytes) {
         return runtimeError(openErrorNumber(errno, target.string()));
     }
     if (target.filename().empty()) return runtimeError(kBadFileName);
+
+    // No file to keep: the new one is written under its own name, and taken
+    // away again if the writing fails.
+    if (!exists) {
+        const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            const bool written = writeAll(fd, bytes);
+            int err = errno;
+            const bool closed = ::close(fd) == 0;
+            if (written && closed) return {};
+            if (written) err = errno;
+            ::unlink(target.c_str());
+            return runtimeError(ioErrorNumber(err));
+        }
+        if (errno != EEXIST) return runtimeError(openErrorNumber(errno, target.string()));
+        // Someone created it meanwhile: replace it as any existing file.
+    }
     if (!isFolder(folderOf(target))) return runtimeError(kPathNotFound);
 
     fs::path temp;

@@ -24,7 +24,8 @@ FileError readWholeFile(const std::string& path, std::string& bytes);
 
 // Writes the whole file without ever destroying the one it replaces: the
 // bytes go to a new file beside it, which then takes its name (a link is
-// followed; the replaced file's mode is kept). Error numbers: 76 path not
+// followed; the replaced file's mode is kept). A file that did not exist is
+// written under its own name and removed again if the writing fails. Error numbers: 76 path not
 // found, 75 path/file access error (a folder, a read-only file), 61 disk
 // full, 57 device I/O error, 52 an empty name.
 FileError replaceFile(const std::string& path, const std::string& bytes);

@@ -1,12 +1,7 @@
-#include <QAction>
+// The gas/steam input screen: start-up, what each entry stores and runs, the
+// pressure check, refused entries, and the commands.
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 
 #include <ostream>
 
@@ -22,22 +17,26 @@ protected:
     InputScreen() : FormTest("frmInputScrn", "frmResults") {}
 };
 
+const char* const kInvalidPressure =
+    "Error:  Invalid Pressure Value!\nPressure must be > 10 PSIA (0.69 BAR A).\n\n"
+    "Please note you entered a vacuum value for pressure.";
+const char* const kVacuumNote =
+    "Please note:  You entered an operating pressure below the atmospheric pressure (vacuum "
+    "conditions).";
+
 TEST_F(InputScreen, StartsWithTheStartUpCase) {
     const std::pair<const char*, const char*> boxes[] = {
         {"txtCustomerIn", "Quorin Dynarel Inc."}, {"txtTagNoIn", "Quorin Vortex Flow Meter"},
-        {"txtFlowRateIn", "1600"}, {"txtPipeSizeIn", "6"}, {"txtPressIn", "0"},
-        {"txtTempIn", "70"}, {"txtAtmoPressIn", "14.696"}, {"txtPressRefIn", "14.696"},
-        {"txtTempRefIn", "60"}};
-    for (const auto& [name, text] : boxes) EXPECT_EQ(box(name)->text(), text) << name;
-    const std::pair<const char*, const char*> lists[] = {
+        {"txtFlowRateIn", "1600"}, {"txtPipeSizeIn", "6"}, {"txtPressIn", "0"}, {"txtTempIn", "70"},
+        {"txtAtmoPressIn", "14.696"}, {"txtPressRefIn", "14.696"}, {"txtTempRefIn", "60"},
         {"cboFlowUnitIn", "ACFM"}, {"cboPipeUnitIn", "INCHES"}, {"cboPressUnitIn", "PSIG"},
         {"cboTempUnitIn", "deg F"}, {"cboAtmoPressUnitIn", "PSIA"}, {"cboMediaIn", "AIR"},
         {"cboPressRefUnitIn", "PSIA"}, {"cboTempRefUnitIn", "deg F"}};
-    for (const auto& [name, text] : lists) EXPECT_EQ(list(name)->currentText(), text) << name;
+    for (const auto& [name, text] : boxes)
+        EXPECT_EQ(name[0] == 't' ? box(name)->text() : list(name)->currentText(), text) << name;
     EXPECT_EQ(list("cboMediaIn")->count(), 33);
-    EXPECT_EQ(list("cboFlowUnitIn")->count(), 16);
-    EXPECT_FALSE(control<QLabel>("frmInputScrn", "lblOther")->isVisible());
-    EXPECT_EQ(Format(shared().ViscCp, "0.00000"), "0.01813");
+    EXPECT_FALSE(control<QLabel>(input_, "lblOther")->isVisible());
+    EXPECT_EQ(Format(shared().ViscCp, "0.00000"), "0.01813");  // the start-up air constants
     EXPECT_EQ(shared().FlowAcfm, 1600);
     EXPECT_EQ(focused(), "txtCustomerIn");
     EXPECT_EQ(menuBarText(), "File|Tools|Help|About");
@@ -46,204 +45,146 @@ TEST_F(InputScreen, StartsWithTheStartUpCase) {
     EXPECT_EQ(Format(shared().ViscCp, "0.00000"), "0.01781");
 }
 
+// Typing and Enter, or picking an entry and Enter, in each box and list of the
+// start-up case (1600 ACFM, 6 in, 0 PSIG, 70 deg F, 14.696 PSIA, air,
+// reference 14.696 PSIA and 60 deg F): what it stores and runs, where the
+// focus goes.
 struct EnterCase {
-    const char* box;
-    const char* text;
+    const char* control;
+    const char* text;  // typed, or the list entry
     const char* next;  // focus after Enter
     std::function<bool()> check;
 };
 
-std::ostream& operator<<(std::ostream& os, const EnterCase& c) { return os << c.box; }
+std::ostream& operator<<(std::ostream& os, const EnterCase& c) { return os << c.control; }
 
-class EnterInEachBox : public InputScreen, public ::testing::WithParamInterface<EnterCase> {};
+class EnterInEach : public InputScreen, public ::testing::WithParamInterface<EnterCase> {};
 
-TEST_P(EnterInEachBox, StoresRunsItsChainAndMovesOn) {
+// A list entry is set as the arrow keys set it, without the list's click.
+// The focus leaving the list commits too, so the move is made inside a
+// command scope, where it commits nothing: what is checked is Enter's commit.
+TEST_P(EnterInEach, StoresRunsItsChainAndMovesOn) {
     const EnterCase& c = GetParam();
-    type(c.box, c.text);
-    enter(c.box);
-    EXPECT_EQ(focused(), c.next) << c.box;
-    EXPECT_TRUE(c.check()) << c.box;
-    EXPECT_TRUE(messages.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, EnterInEachBox,
-    ::testing::Values(
-        EnterCase{"txtCustomerIn", "Acme", "txtTagNoIn", [] { return shared().CustomerIn == "Acme"; }},
-        EnterCase{"txtTagNoIn", "FT-101", "txtFlowRateIn", [] { return shared().TagNoIn == "FT-101"; }},
-        EnterCase{"txtFlowRateIn", "800", "txtFlowRateIn", [] { return shared().FlowAcfm == 800; }},
-        EnterCase{"txtPipeSizeIn", "4", "cboPipeUnitIn",
-                  [] { return Format(shared().PipeAreaSqFt, "0.00000") == "0.08727"; }},
-        EnterCase{"txtPressIn", "100", "cboPressUnitIn",
-                  [] { return Format(shared().DensityLbFt3, "0.00000") == "0.58449"; }},
-        EnterCase{"txtTempIn", "200", "cboTempUnitIn",
-                  [] { return shared().TempDegR == 659.67f &&
-                         Format(shared().DensityLbFt3, "0.0000") == "0.0601"; }},
-        EnterCase{"txtAtmoPressIn", "14", "cboAtmoPressUnitIn",
-                  [] { return shared().PressPsia == 14 && shared().DensityLbFt3 < 0.0715; }},
-        EnterCase{"txtPressRefIn", "14.7", "cboPressRefUnitIn",
-                  [] { return shared().PressRefPsia == 14.7f; }},
-        EnterCase{"txtTempRefIn", "32", "cboTempRefUnitIn",
-                  [] { return shared().TempRefDegR == 491.67f; }}),
-    [](const auto& info) { return std::string(info.param.box); });
-
-struct ListEnterCase {
-    const char* list;
-    const char* entry;
-    const char* next;  // focus after Enter
-    std::function<bool()> check;
-};
-
-std::ostream& operator<<(std::ostream& os, const ListEnterCase& c) { return os << c.list; }
-
-class EnterInEachList : public InputScreen, public ::testing::WithParamInterface<ListEnterCase> {};
-
-// The entry is set as the arrow keys set it, without the list's click; Enter
-// then commits it. The focus leaving the list commits too, so the move is
-// made inside a command scope, where it commits nothing: what is checked is
-// Enter's own commit.
-TEST_P(EnterInEachList, RunsItsChainAndMovesOn) {
-    const ListEnterCase& c = GetParam();
-    QComboBox* l = list(c.list);
-    l->setFocus(Qt::MouseFocusReason);
-    l->setCurrentIndex(l->findText(c.entry));
-    ASSERT_EQ(l->currentText(), c.entry);
-    {
+    if (QComboBox* l = c.control[0] == 'c' ? list(c.control) : nullptr) {
+        l->setFocus(Qt::MouseFocusReason);
+        l->setCurrentIndex(l->findText(c.text));
+        ASSERT_EQ(l->currentText(), c.text);
         CommandScope quiet;
         enter(l);
+    } else {
+        type(c.control, c.text);
+        enter(c.control);
     }
     EXPECT_EQ(focused(), c.next);
-    EXPECT_TRUE(c.check()) << c.list;
+    EXPECT_TRUE(c.check());
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(modalsShown.empty());
 }
 
-// From the start-up case: 1600 ACFM, 6 in, 0 PSIG, 70 deg F, 14.696 PSIA,
-// air, reference 14.696 PSIA and 60 deg F.
-INSTANTIATE_TEST_SUITE_P(
-    Table, EnterInEachList,
-    ::testing::Values(
-        ListEnterCase{"cboFlowUnitIn", "LPM", "txtPipeSizeIn",
-                      [] { return shared().FlowUnitIn == "LPM" &&
-                                  Format(shared().FlowAcfm, "0.00") == "56.51"; }},
-        ListEnterCase{"cboPipeUnitIn", "MILLIMETERS", "txtPressIn",
-                      [] { return shared().PipeIdMm == 6.0f &&
-                                  Format(shared().PipeIdIn, "0.0000") == "0.2362"; }},
-        // Enter takes the unit only: 0 stays 0 PSIA (a click would lift it).
-        ListEnterCase{"cboPressUnitIn", "PSIA", "txtTempIn",
-                      [] { return shared().PressPsia == 0 && shared().PressIn == 0 &&
-                                  shared().DensityLbFt3 == 0; }},
-        ListEnterCase{"cboTempUnitIn", "deg C", "txtAtmoPressIn",
-                      [] { return shared().TempDegF == 158.0f &&
-                                  Format(shared().DensityLbFt3, "0.00000") == "0.06422"; }},
-        ListEnterCase{"cboAtmoPressUnitIn", "BAR A", "cboMediaIn",
-                      [] { return Format(shared().AtmoPressPsia, "0.00") == "213.15" &&
-                                  shared().PressPsia == shared().AtmoPressPsia; }},
-        ListEnterCase{"cboMediaIn", "ARGON", "cmdCalcFlow",
-                      [] { return shared().MediaIn == "ARGON" && shared().SpecGravity == 1.379f &&
-                                  shared().ViscCoefA == 4.1731f; }},
-        ListEnterCase{"cboPressRefUnitIn", "BAR A", "txtTempRefIn",
-                      [] { return shared().PressRefUnitIn == "BAR A" &&
-                                  Format(shared().PressRefPsia, "0.00") == "213.15"; }},
-        ListEnterCase{"cboTempRefUnitIn", "deg C", "txtCustomerIn",
-                      [] { return shared().TempRefDegF == 140.0f &&
-                                  shared().TempRefDegR == 599.67f; }}),
-    [](const auto& info) { return std::string(info.param.list); });
+const auto& S = shared();
 
-TEST_F(InputScreen, PipeUnitAndTemperatureUnitRunTheirChains) {
-    pick("cboPipeUnitIn", "MILLIMETERS");
-    EXPECT_EQ(shared().PipeIdMm, 6.0f);
-    pick("cboTempUnitIn", "deg C");
-    EXPECT_EQ(shared().TempDegF, 158.0f);
-    pick("cboFlowUnitIn", "LPM");
-    EXPECT_EQ(Format(shared().FlowAcfm, "0.00"), "56.51");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Table, EnterInEach,
+    ::testing::Values(
+        EnterCase{"txtCustomerIn", "Acme", "txtTagNoIn", [] { return S.CustomerIn == "Acme"; }},
+        EnterCase{"txtTagNoIn", "FT-101", "txtFlowRateIn", [] { return S.TagNoIn == "FT-101"; }},
+        EnterCase{"txtFlowRateIn", "800", "txtFlowRateIn", [] { return S.FlowAcfm == 800; }},
+        EnterCase{"txtPipeSizeIn", "4", "cboPipeUnitIn",
+                  [] { return Format(S.PipeAreaSqFt, "0.00000") == "0.08727"; }},
+        EnterCase{"txtPressIn", "100", "cboPressUnitIn",
+                  [] { return Format(S.DensityLbFt3, "0.00000") == "0.58449"; }},
+        EnterCase{"txtTempIn", "200", "cboTempUnitIn",
+                  [] { return S.TempDegR == 659.67f && Format(S.DensityLbFt3, "0.0000") == "0.0601"; }},
+        EnterCase{"txtAtmoPressIn", "14", "cboAtmoPressUnitIn",
+                  [] { return S.PressPsia == 14 && S.DensityLbFt3 < 0.0715; }},
+        EnterCase{"txtPressRefIn", "14.7", "cboPressRefUnitIn", [] { return S.PressRefPsia == 14.7f; }},
+        EnterCase{"txtTempRefIn", "32", "cboTempRefUnitIn", [] { return S.TempRefDegR == 491.67f; }},
+        EnterCase{"cboFlowUnitIn", "LPM", "txtPipeSizeIn",
+                  [] { return S.FlowUnitIn == "LPM" && Format(S.FlowAcfm, "0.00") == "56.51"; }},
+        EnterCase{"cboPipeUnitIn", "MILLIMETERS", "txtPressIn",
+                  [] { return S.PipeIdMm == 6.0f && Format(S.PipeIdIn, "0.0000") == "0.2362"; }},
+        // Enter takes the unit only: 0 stays 0 PSIA (a click would lift it).
+        EnterCase{"cboPressUnitIn", "PSIA", "txtTempIn",
+                  [] { return S.PressPsia == 0 && S.PressIn == 0 && S.DensityLbFt3 == 0; }},
+        EnterCase{"cboTempUnitIn", "deg C", "txtAtmoPressIn",
+                  [] { return S.TempDegF == 158.0f && Format(S.DensityLbFt3, "0.00000") == "0.06422"; }},
+        EnterCase{"cboAtmoPressUnitIn", "BAR A", "cboMediaIn",
+                  [] { return Format(S.AtmoPressPsia, "0.00") == "213.15" && S.PressPsia == S.AtmoPressPsia; }},
+        EnterCase{"cboMediaIn", "ARGON", "cmdCalcFlow",
+                  [] { return S.MediaIn == "ARGON" && S.SpecGravity == 1.379f && S.ViscCoefA == 4.1731f; }},
+        EnterCase{"cboPressRefUnitIn", "BAR A", "txtTempRefIn",
+                  [] { return S.PressRefUnitIn == "BAR A" && Format(S.PressRefPsia, "0.00") == "213.15"; }},
+        EnterCase{"cboTempRefUnitIn", "deg C", "txtCustomerIn",
+                  [] { return S.TempRefDegF == 140.0f && S.TempRefDegR == 599.67f; }}),
+    [](const auto& info) { return std::string(info.param.control); });
 
 struct PressureCheckCase {
     const char* name;
     const char* unit;
     const char* typed;
+    bool enter;  // else the focus leaves the box
     const char* boxAfter;
     const char* message;  // nullptr: none
-    MsgIcon icon;
 };
 
 std::ostream& operator<<(std::ostream& os, const PressureCheckCase& c) { return os << c.name; }
 
-class PressureCheck : public InputScreen,
-                      public ::testing::WithParamInterface<PressureCheckCase> {};
+class PressureCheck : public InputScreen, public ::testing::WithParamInterface<PressureCheckCase> {};
 
-const char* const kInvalidPressure =
-    "Error:  Invalid Pressure Value!\nPressure must be > 10 PSIA (0.69 BAR A).\n\n"
-    "Please note you entered a vacuum value for pressure.";
-const char* const kVacuumNote =
-    "Please note:  You entered an operating pressure below the atmospheric pressure (vacuum "
-    "conditions).";
-
-TEST_P(PressureCheck, OnLeavingTheBox) {
+TEST_P(PressureCheck, ResetsOrWarnsAndTheDensityFollows) {
     const PressureCheckCase& c = GetParam();
     pick("cboPressUnitIn", c.unit);
     messages.clear();
     type("txtPressIn", c.typed);
-    leave();
+    if (c.enter) enter("txtPressIn");
+    else leave();
     EXPECT_EQ(box("txtPressIn")->text(), c.boxAfter);
     ASSERT_EQ(messages.size(), c.message ? 1u : 0u);
     if (c.message) {
         EXPECT_EQ(messages[0].text, c.message);
-        EXPECT_EQ(messages[0].icon, c.icon);
+        EXPECT_EQ(messages[0].icon, c.message == kInvalidPressure ? MsgIcon::Exclamation : MsgIcon::None);
     }
-    EXPECT_EQ(General(shared().PressIn), std::string(c.boxAfter));
-    // The density always follows the pressure the box holds.
-    EXPECT_DOUBLE_EQ(shared().DensityLbFt3,
-                     double(shared().PressPsia) * 1.0 / (double(shared().TempDegR) * 0.370484));
+    EXPECT_EQ(General(S.PressIn), std::string(c.boxAfter));
+    EXPECT_DOUBLE_EQ(S.DensityLbFt3, double(S.PressPsia) / (double(S.TempDegR) * 0.370484));
 }
 
+// Enter on a low pressure resets the box without a message.
 INSTANTIATE_TEST_SUITE_P(
     Cases, PressureCheck,
     ::testing::Values(
-        PressureCheckCase{"FivePsia", "PSIA", "5", "14.696", kInvalidPressure, MsgIcon::Exclamation},
-        PressureCheckCase{"MinusFivePsig", "PSIG", "-5", "0", kInvalidPressure, MsgIcon::Exclamation},
-        PressureCheckCase{"FivePsig", "PSIG", "5", "5", nullptr, MsgIcon::None},
-        PressureCheckCase{"HalfBarAbsolute", "BAR A", "0.5", "1", kInvalidPressure, MsgIcon::Exclamation},
-        PressureCheckCase{"TwelvePsia", "PSIA", "12", "12", kVacuumNote, MsgIcon::None},
-        PressureCheckCase{"TenPsia", "PSIA", "10", "10", kVacuumNote, MsgIcon::None},
-        PressureCheckCase{"AtmospherePsia", "PSIA", "14.696", "14.696", nullptr, MsgIcon::None}),
+        PressureCheckCase{"FivePsia", "PSIA", "5", false, "14.696", kInvalidPressure},
+        PressureCheckCase{"FivePsiaByEnter", "PSIA", "5", true, "14.696", nullptr},
+        PressureCheckCase{"MinusFivePsig", "PSIG", "-5", false, "0", kInvalidPressure},
+        PressureCheckCase{"FivePsig", "PSIG", "5", false, "5", nullptr},
+        PressureCheckCase{"HalfBarAbsolute", "BAR A", "0.5", false, "1", kInvalidPressure},
+        PressureCheckCase{"TwelvePsia", "PSIA", "12", false, "12", kVacuumNote},
+        PressureCheckCase{"TenPsia", "PSIA", "10", false, "10", kVacuumNote},
+        PressureCheckCase{"AtmospherePsia", "PSIA", "14.696", false, "14.696", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(InputScreen, EnterOnALowPressureResetsWithoutAMessageThenChecks) {
-    pick("cboPressUnitIn", "PSIA");
-    messages.clear();
-    type("txtPressIn", "5");
-    enter("txtPressIn");
-    EXPECT_EQ(box("txtPressIn")->text(), "14.696");
-    EXPECT_EQ(focused(), "cboPressUnitIn");
-    EXPECT_EQ(shared().PressPsia, 14.696f);
-    EXPECT_TRUE(messages.empty());
-}
 
 TEST_F(InputScreen, PickingAnAbsoluteUnitLiftsALowValue) {
     pick("cboPressUnitIn", "PSIA");
     EXPECT_EQ(box("txtPressIn")->text(), "14.696");
-    EXPECT_EQ(shared().PressPsia, 14.696f);
+    EXPECT_EQ(S.PressPsia, 14.696f);
     pick("cboPressUnitIn", "BAR A");
     EXPECT_EQ(box("txtPressIn")->text(), "14.696");  // 14.696 bar is not below 0.69
     type("txtPressIn", "0.5");
-    QTest::keyClick(box("txtPressIn"), Qt::Key_Return);  // box keeps 0.5 on Enter for BAR A
+    enter("txtPressIn");  // the box keeps 0.5 on Enter for BAR A
     messages.clear();
     pick("cboPressUnitIn", "BAR A");
     EXPECT_EQ(box("txtPressIn")->text(), "1");
-    EXPECT_EQ(shared().PressPsia, 14.5039f);
+    EXPECT_EQ(S.PressPsia, 14.5039f);
 }
 
 TEST_F(InputScreen, AtmosphereEditGivesANewDensity) {
     type("txtPressIn", "100");
     leave();
-    const double before = shared().DensityLbFt3;
+    const double before = S.DensityLbFt3;
     type("txtAtmoPressIn", "12");
     leave();
-    EXPECT_EQ(shared().PressPsia, 112.0f);
-    EXPECT_LT(shared().DensityLbFt3, before);
-    EXPECT_DOUBLE_EQ(shared().DensityLbFt3, 112.0 / (double(shared().TempDegR) * 0.370484));
+    EXPECT_EQ(S.PressPsia, 112.0f);
+    EXPECT_LT(S.DensityLbFt3, before);
+    EXPECT_DOUBLE_EQ(S.DensityLbFt3, 112.0 / (double(S.TempDegR) * 0.370484));
 }
 
 TEST_F(InputScreen, NormalCubicMetresSetTheNormalReference) {
@@ -256,7 +197,7 @@ TEST_F(InputScreen, NormalCubicMetresSetTheNormalReference) {
     EXPECT_EQ(list("cboPressRefUnitIn")->currentText(), "PSIA");
     EXPECT_EQ(box("txtTempRefIn")->text(), "32");
     EXPECT_EQ(list("cboTempRefUnitIn")->currentText(), "deg F");
-    EXPECT_EQ(shared().TempRefDegR, 491.67f);
+    EXPECT_EQ(S.TempRefDegR, 491.67f);
     pick("cboFlowUnitIn", "SCFM");
     EXPECT_EQ(box("txtPressRefIn")->text(), "14.696");
     EXPECT_EQ(box("txtTempRefIn")->text(), "32");
@@ -267,142 +208,30 @@ TEST_F(InputScreen, NormalCubicMetresSetTheNormalReference) {
     EXPECT_EQ(box("txtTempRefIn")->text(), "60");
 }
 
-struct RefusedCase {
-    const char* box;
-    const char* typed;
-};
-
-std::ostream& operator<<(std::ostream& os, const RefusedCase& c) {
-    return os << c.box << " '" << c.typed << "'";
-}
-
-class RefusedEntry : public InputScreen, public ::testing::WithParamInterface<RefusedCase> {};
-
-TEST_P(RefusedEntry, ChangesNothingButBeeps) {
-    const RefusedCase& c = GetParam();
-    const QString before = box(c.box)->text();
-    const SharedState record = shared();
-    type(c.box, c.typed);
-    leave();
-    EXPECT_EQ(box(c.box)->text(), before);
-    EXPECT_EQ(beeps, 1);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(shared().FlowRateIn, record.FlowRateIn);
-    EXPECT_EQ(shared().PressIn, record.PressIn);
-    EXPECT_EQ(shared().PipeSizeIn, record.PipeSizeIn);
-    EXPECT_EQ(shared().FlowAcfm, record.FlowAcfm);
-    EXPECT_EQ(shared().DensityLbFt3, record.DensityLbFt3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, RefusedEntry,
-                         ::testing::Values(RefusedCase{"txtFlowRateIn", "abc"},
-                                           RefusedCase{"txtPipeSizeIn", "1.2.3"},
-                                           RefusedCase{"txtPressIn", "1e400"},
-                                           RefusedCase{"txtTempRefIn", "12x"}));
-
-TEST_F(InputScreen, AnEmptyFlowBoxCountsAsZero) {
+TEST_F(InputScreen, TextThatIsNoNumberIsRefusedAndEmptyIsZero) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"txtFlowRateIn", "abc"}, {"txtPipeSizeIn", "1.2.3"}, {"txtPressIn", "1e400"}, {"txtTempRefIn", "12x"}};
+    int expectedBeeps = 0;
+    for (const auto& [name, typed] : refused) {
+        SCOPED_TRACE(name);
+        const QString before = box(name)->text();
+        const SharedState was = S;
+        type(name, typed);
+        leave();
+        EXPECT_EQ(box(name)->text(), before);
+        EXPECT_EQ(beeps, ++expectedBeeps);
+        EXPECT_EQ(std::tuple(S.FlowRateIn, S.PressIn, S.PipeSizeIn, S.TempRefIn, S.FlowAcfm, S.DensityLbFt3),
+                  std::tuple(was.FlowRateIn, was.PressIn, was.PipeSizeIn, was.TempRefIn, was.FlowAcfm,
+                             was.DensityLbFt3));
+    }
     type("txtFlowRateIn", "");
     leave();
-    EXPECT_EQ(shared().FlowRateIn, 0);
-    EXPECT_EQ(shared().FlowAcfm, 0);
-    EXPECT_EQ(beeps, 0);
-}
-
-TEST_F(InputScreen, SetDefaultsRestoresTheStartUpCase) {
-    pick("cboMediaIn", "ARGON");
-    type("txtFlowRateIn", "5");
-    leave();
-    shared().FlowRangeFlag = 1;
-    parent->findChild<QAction*>("mnuDefaultValues")->trigger();
-    EXPECT_EQ(box("txtFlowRateIn")->text(), "1600");
-    EXPECT_EQ(list("cboMediaIn")->currentText(), "AIR");
-    EXPECT_EQ(shared().ViscCoefA, 3.07f);
-    EXPECT_EQ(Format(shared().ViscCp, "0.00000"), "0.01813");
-    EXPECT_EQ(shared().FlowRangeFlag, 0);
-}
-
-TEST_F(InputScreen, MenuCommandCommitsTheBoxBeingTyped) {
-    type("txtPipeSizeIn", "2.067");
-    leave();
-    type("txtFlowRateIn", "100");  // still focused, not committed
-    parent->findChild<QAction*>("mnuCalcFlow")->trigger();
-    settle();
-    EXPECT_EQ(shared().FlowRateIn, 100);
-    EXPECT_EQ(rows("lstMeter"), QStringList{"QWG20"});
-}
-
-TEST_F(InputScreen, CloseAndSizeLiquidLandOnTheIntroScreen) {
-    menuItem("mnuSizeLiquid")->trigger();
-    settle();
-    EXPECT_EQ(shared().SizingType, "LIQUID");
-    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
-    EXPECT_FALSE(Shell::instance().isLoaded("frmLqdInput"));
-
-    Shell::instance().unload("frmINTRO");
-    Shell::instance().showChild("frmInputScrn");
-    settle();
-    control<QPushButton>("frmInputScrn", "cmdClose")->click();
-    settle();
-    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
-    EXPECT_FALSE(Shell::instance().isLoaded("frmLqdInput"));
-    EXPECT_EQ(shared().SizingType, "LIQUID");  // Close leaves the choice alone
-}
-
-TEST_F(InputScreen, ExitLeavesNoWindowAndAsksNothing) {
-    type("txtPressIn", "100");
-    leave();
-    control<QPushButton>("frmInputScrn", "cmdCalcFlow")->click();
-    settle();
-    parent->findChild<QAction*>("mnuExit")->trigger();
-    settle();
-    EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
-    EXPECT_TRUE(parent->mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(std::tuple(S.FlowRateIn, S.FlowAcfm), std::tuple(0.0f, 0.0f));
+    EXPECT_EQ(beeps, expectedBeeps);
     EXPECT_TRUE(messages.empty());
-    EXPECT_FALSE(parent->isVisible());
 }
 
-}  // namespace
-}  // namespace quorin::test
-
-namespace quorin::test {
-namespace {
-
-TEST_F(InputScreen, AccessKeyCommitsTheBoxBeingTyped) {
-    type("txtPipeSizeIn", "2.067");
-    leave();
-    type("txtFlowRateIn", "100");
-    // An access key presses the button without moving the focus.
-    auto* findMeter = control<QPushButton>("frmInputScrn", "cmdCalcFlow");
-    ASSERT_EQ(findMeter->shortcut(), QKeySequence("Alt+F"));
-    findMeter->click();
-    settle();
-    ASSERT_TRUE(Shell::instance().isLoaded("frmResults"));
-    EXPECT_EQ(rows("lstMeter"), QStringList{"QWG20"});
-}
-
-TEST_F(InputScreen, TheVacuumNoteComesOnceWhenAMenuCommandCommitsThePressure) {
-    pick("cboPressUnitIn", "PSIA");
-    messages.clear();
-    type("txtPressIn", "12");
-    parent->findChild<QAction*>("mnuCalcFlow")->trigger();
-    settle();
-    ASSERT_TRUE(Shell::instance().isLoaded("frmResults"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, kVacuumNote);
-    control<QPushButton>("frmResults", "cmdClose")->click();
-    settle();
-    EXPECT_EQ(messages.size(), 1u);
-}
-
-TEST_F(InputScreen, EnterOnTheFocusedButtonFindsTheMeter) {
-    list("cboMediaIn")->setFocus(Qt::MouseFocusReason);
-    enter("cboMediaIn");
-    ASSERT_EQ(focused(), "cmdCalcFlow");
-    enter("cmdCalcFlow");
-    settle();
-    EXPECT_TRUE(Shell::instance().isLoaded("frmResults"));
-}
-
+// A refused Enter on a vacuum pressure neither moves on nor runs the check.
 TEST_F(InputScreen, ARefusedEnterKeepsTheFocusAndShowsNothing) {
     pick("cboPressUnitIn", "PSIA");
     type("txtPressIn", "12");
@@ -416,28 +245,104 @@ TEST_F(InputScreen, ARefusedEnterKeepsTheFocusAndShowsNothing) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(InputScreen, EscapeClosesTheScreenWithoutCheckingThePressure) {
-    pick("cboPressUnitIn", "PSIA");
-    messages.clear();
-    type("txtPressIn", "12");
-    list("cboTempUnitIn")->setFocus(Qt::MouseFocusReason);  // the check runs here
-    ASSERT_EQ(messages.size(), 1u);
-    QTest::keyClick(list("cboTempUnitIn"), Qt::Key_Escape);
-    settle();
-    EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
-    EXPECT_TRUE(Shell::instance().isLoaded("frmINTRO"));
-    EXPECT_EQ(messages.size(), 1u);
+TEST_F(InputScreen, SetDefaultsRestoresTheStartUpCase) {
+    pick("cboMediaIn", "ARGON");
+    type("txtFlowRateIn", "5");
+    leave();
+    shared().FlowRangeFlag = 1;
+    menuItem("mnuDefaultValues")->trigger();
+    EXPECT_EQ(box("txtFlowRateIn")->text(), "1600");
+    EXPECT_EQ(list("cboMediaIn")->currentText(), "AIR");
+    EXPECT_EQ(S.ViscCoefA, 3.07f);
+    EXPECT_EQ(Format(S.ViscCp, "0.00000"), "0.01813");
+    EXPECT_EQ(S.FlowRangeFlag, 0);
 }
 
-TEST_F(InputScreen, ClosingWhileTypingCommitsOnceAndQuietly) {
-    pick("cboPressUnitIn", "PSIA");
-    messages.clear();
-    type("txtPressIn", "12");
-    parent->findChild<QAction*>("mnuClose")->trigger();
+// A command commits the box being typed first: from the menu, by the access
+// key (which presses the button without moving the focus), or by Enter on
+// the button the media list's Enter moves to.
+TEST_F(InputScreen, EveryWayOfFindingTheMeterSizesWhatWasTyped) {
+    for (const char* way : {"mnuCalcFlow", "Alt+F", "Enter"}) {
+        SCOPED_TRACE(way);
+        type("txtPipeSizeIn", "2.067");
+        leave();
+        type("txtFlowRateIn", "100");
+        if (way[0] == 'm') menuItem(way)->trigger();
+        if (way[0] == 'A') {
+            ASSERT_EQ(control<QPushButton>(input_, "cmdCalcFlow")->shortcut(), QKeySequence(way));
+            control<QPushButton>(input_, "cmdCalcFlow")->click();
+        }
+        if (way[0] == 'E') {
+            list("cboMediaIn")->setFocus(Qt::MouseFocusReason);
+            enter("cboMediaIn");
+            ASSERT_EQ(focused(), "cmdCalcFlow");
+            enter("cmdCalcFlow");
+        }
+        settle();
+        EXPECT_EQ(S.FlowRateIn, 100);
+        EXPECT_EQ(rows("lstMeter"), QStringList{"QWG20"});
+        closeResults();
+    }
+}
+
+// A vacuum pressure being typed is committed once, with its note, whether a
+// command, Close or Esc (after the focus left the box) follows.
+TEST_F(InputScreen, TheVacuumNoteComesOnceWhateverEndsTheEntry) {
+    for (const char* way : {"mnuClose", "Esc", "mnuCalcFlow"}) {
+        SCOPED_TRACE(way);
+        if (!Shell::instance().isLoaded(input_)) {
+            Shell::instance().unload("frmINTRO");
+            Shell::instance().showChild(input_);
+            settle();
+        }
+        pick("cboPressUnitIn", "PSIA");
+        messages.clear();
+        type("txtPressIn", "12");
+        if (way[0] == 'E') {
+            list("cboTempUnitIn")->setFocus(Qt::MouseFocusReason);  // the check runs here
+            ASSERT_EQ(messages.size(), 1u);
+            QTest::keyClick(list("cboTempUnitIn"), Qt::Key_Escape);
+        } else {
+            menuItem(way)->trigger();
+        }
+        settle();
+        if (way == std::string("mnuCalcFlow")) {
+            ASSERT_TRUE(Shell::instance().isLoaded(results_));
+            closeResults();
+        } else {
+            EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+        }
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, kVacuumNote);
+        EXPECT_EQ(S.PressPsia, 12.0f);
+    }
+}
+
+TEST_F(InputScreen, CloseAndSizeLiquidLandOnTheIntroScreen) {
+    menuItem("mnuSizeLiquid")->trigger();
     settle();
-    EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
-    EXPECT_EQ(messages.size(), 1u);  // the typed pressure was committed once
-    EXPECT_EQ(shared().PressPsia, 12.0f);
+    EXPECT_EQ(S.SizingType, "LIQUID");
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+
+    Shell::instance().unload("frmINTRO");
+    Shell::instance().showChild("frmInputScrn");
+    settle();
+    control<QPushButton>("frmInputScrn", "cmdClose")->click();
+    settle();
+    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    EXPECT_EQ(S.SizingType, "LIQUID");  // Close leaves the choice alone
+}
+
+TEST_F(InputScreen, ExitLeavesNoWindowAndAsksNothing) {
+    type("txtPressIn", "100");
+    leave();
+    findMeter();
+    menuItem("mnuExit")->trigger();
+    settle();
+    EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
+    EXPECT_TRUE(parent->mdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(parent->isVisible());
 }
 
 // Ctrl+C and Ctrl+X belong to a text box that has the focus; elsewhere they
@@ -492,57 +397,41 @@ TEST_F(InputScreen, CtrlCAndCtrlXCopyAndCutInATextBoxAndCloseOrExitElsewhere) {
     }
 }
 
-// Object name, caption, shortcut, enabled, shown; "-" is a separator.
-QStringList menuRows(const QMenuBar* bar) {
-    QStringList rows;
-    auto row = [&rows](const QAction* a) {
-        rows << QStringList{a->objectName(), a->isSeparator() ? "-" : a->text(),
-                            a->shortcut().toString(QKeySequence::PortableText),
-                            a->isEnabled() ? "enabled" : "disabled",
-                            a->isVisible() ? "shown" : "hidden"}
-                    .join('|');
-    };
-    for (const QAction* item : bar->actions()) {
-        row(item);
-        if (item->menu())
-            for (const QAction* a : item->menu()->actions()) row(a);
-    }
-    return rows;
-}
-
 // The steam table and the range chart come later and are disabled; the
-// averaging-tube items follow the build option (a hidden item also
-// reports itself disabled).
+// averaging-tube items follow the build option (a hidden item also reports
+// itself disabled).
 TEST_F(InputScreen, Menus) {
     const QString norvane = kShowNorvane ? "enabled|shown" : "disabled|hidden";
-    EXPECT_EQ(menuRows(parent->menuBar()), (QStringList{
-                                               "mnuFile|File||enabled|shown",
-                                               "mnuOpenFile|Open||enabled|shown",
-                                               "mnuSaveFile|Save    |Ctrl+S|enabled|shown",
-                                               "|-||enabled|shown",
-                                               "mnuCalcFlow|Calculate Flow||enabled|shown",
-                                               "|-||enabled|shown",
-                                               "mnuClose|Close|Ctrl+C|enabled|shown",
-                                               "|-||enabled|shown",
-                                               "mnuExit|Exit|Ctrl+X|enabled|shown",
-                                               "mnuTools|Tools||enabled|shown",
-                                               "mnuSizeLiquid|Size Liquid Meter||enabled|shown",
-                                               "|-||enabled|shown",
-                                               "mnuSizeNorvane|Size Norvane||" + norvane,
-                                               "mnuSizeNorvaneSeparator|-||" + norvane,
-                                               "mnuSteamTable|Steam Table||disabled|shown",
-                                               "|-||enabled|shown",
-                                               "mnuMeterRange|Gas/Steam Meter Standard Ranges||disabled|shown",
-                                               "|-||enabled|shown",
-                                               "mnuDefaultValues|Set Defaults||enabled|shown",
-                                               "mnuHelp|Help||enabled|shown",
-                                               "mnuAbout|About||enabled|shown",
-                                           }));
+    EXPECT_EQ(menuRows(), (QStringList{
+                              "mnuFile|File||enabled|shown",
+                              "mnuOpenFile|Open||enabled|shown",
+                              "mnuSaveFile|Save    |Ctrl+S|enabled|shown",
+                              "|-||enabled|shown",
+                              "mnuCalcFlow|Calculate Flow||enabled|shown",
+                              "|-||enabled|shown",
+                              "mnuClose|Close|Ctrl+C|enabled|shown",
+                              "|-||enabled|shown",
+                              "mnuExit|Exit|Ctrl+X|enabled|shown",
+                              "mnuTools|Tools||enabled|shown",
+                              "mnuSizeLiquid|Size Liquid Meter||enabled|shown",
+                              "|-||enabled|shown",
+                              "mnuSizeNorvane|Size Norvane||" + norvane,
+                              "mnuSizeNorvaneSeparator|-||" + norvane,
+                              "mnuSteamTable|Steam Table||disabled|shown",
+                              "|-||enabled|shown",
+                              "mnuMeterRange|Gas/Steam Meter Standard Ranges||disabled|shown",
+                              "|-||enabled|shown",
+                              "mnuDefaultValues|Set Defaults||enabled|shown",
+                              "mnuHelp|Help||enabled|shown",
+                              "mnuAbout|About||enabled|shown",
+                          }));
 }
 
-// Every control's tool-tip, and the entries of the lists or the caption of
-// the buttons, in order.
+// Every control's tool-tip, and the entries of the lists (the media list is
+// checked at start-up) or the caption of the buttons, in order.
 TEST_F(InputScreen, ToolTipsListEntriesAndCaptions) {
+    const QStringList absolute = {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"};
+    const QStringList temperature = {"deg F", "deg C", "deg R"};
     const struct {
         const char* control;
         const char* toolTip;
@@ -552,8 +441,8 @@ TEST_F(InputScreen, ToolTipsListEntriesAndCaptions) {
         {"txtTagNoIn", "Enter Tag Number", {}},
         {"txtFlowRateIn", "Enter Flow Rate Value", {}},
         {"cboFlowUnitIn", "Select Units of Flow",
-         {"ACFM", "ACF/Day", "SCFM", "SCF/Day", "m^3/Hr", "m^3/Day", "Nm^3/Hr", "Nm^3/Day",
-          "lbs/min", "lbs/Hr", "Kg/Hr", "FPS", "FPM", "MPS", "LPM", "Metric Tons/Hr"}},
+         {"ACFM", "ACF/Day", "SCFM", "SCF/Day", "m^3/Hr", "m^3/Day", "Nm^3/Hr", "Nm^3/Day", "lbs/min",
+          "lbs/Hr", "Kg/Hr", "FPS", "FPM", "MPS", "LPM", "Metric Tons/Hr"}},
         {"txtPipeSizeIn", "Enter Pipe Size Value", {}},
         {"cboPipeUnitIn", "Select Pipe Units",
          {"INCHES", "MILLIMETERS", "CENTIMETERS", "METERS", "SQUARE FEET", "SQUARE MILLIMETERS",
@@ -562,16 +451,14 @@ TEST_F(InputScreen, ToolTipsListEntriesAndCaptions) {
         {"cboPressUnitIn", "Select Units of Pressure",
          {"PSIA", "PSIG", "BAR G", "Kg/cm^2 G", "KPa G", "INCHES H2O G", "TORR (mmHg) G", "BAR A"}},
         {"txtTempIn", "Enter Temperature Value", {}},
-        {"cboTempUnitIn", "Select Temperature Units", {"deg F", "deg C", "deg R"}},
+        {"cboTempUnitIn", "Select Temperature Units", temperature},
         {"txtAtmoPressIn", "Enter Atmospheric Pressure Value", {}},
-        {"cboAtmoPressUnitIn", "Select Atmospheric Pressure Units",
-         {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"}},
-        {"cboMediaIn", "Select Media Type", {}},  // the medium table, checked at start-up
+        {"cboAtmoPressUnitIn", "Select Atmospheric Pressure Units", absolute},
+        {"cboMediaIn", "Select Media Type", {}},
         {"txtPressRefIn", "Enter Reference Pressure Value", {}},
-        {"cboPressRefUnitIn", "Select Reference Pressure Units",
-         {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"}},
+        {"cboPressRefUnitIn", "Select Reference Pressure Units", absolute},
         {"txtTempRefIn", "Enter Reference Temperature Value", {}},
-        {"cboTempRefUnitIn", "Select Temperature Unit", {"deg F", "deg C", "deg R"}},
+        {"cboTempRefUnitIn", "Select Temperature Unit", temperature},
         {"cmdCalcFlow", "Press to Calculate Flow", {"&Find Meter"}},
         {"cmdClose", "Press to close this screen", {"&Close"}},
     };

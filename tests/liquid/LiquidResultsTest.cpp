@@ -1,37 +1,22 @@
 #include <limits>
-#include <ostream>
 
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 const std::string kCubed = kSup3;
 const std::string kDegree = kDeg;
 
 class LiquidResults : public CoreTest {
 protected:
-    // Water (1 cP, specific gravity 1) at 70 deg F in a pipe given by its
-    // inside diameter in inches.
-    static void water(float flow, float pipeIn, const char* flowUnit = "GPM") {
-        auto& S = shared();
-        loadLiquidDefaults(true);
-        S.LqdFlowRateIn = flow;
-        S.LqdFlowUnit = flowUnit;
-        S.PipeSizeIn = pipeIn;
-        S.LqdViscIn = 1;
-        modLqdRecalc();
-    }
     static LiquidResultsView findMeter() {
         modLqdSelection();
         return modLqdResults("12-06-2026");
     }
     static Lines lowRangeWarning(const std::string& code) {
         return {"Warning:  Please note the maximum flow entered will be",
-                "                    operating in the lower 15% range of the " + code +
-                    " meter."};
+                "                    operating in the lower 15% range of the " + code + " meter."};
     }
 };
 
@@ -42,13 +27,9 @@ TEST_F(LiquidResults, WaterAt500GpmShowsTheInsertionMeterAndEveryFlow) {
     EXPECT_EQ(v.customer, "Quorin Dynarel Inc.");
     EXPECT_EQ(v.tagNo, "Quorin Vortex Flow Meter");
     EXPECT_EQ(v.flowRate, "500  GPM");
-    EXPECT_EQ(v.pipeSize, "6  Inches");
-    EXPECT_EQ(v.pipeSizeIn, "");
-    EXPECT_EQ(v.pipeSizeMM, "152.4  Millimeters");
-    EXPECT_EQ(v.areaSqFt, "0.1963  Area Square Feet");
-    EXPECT_EQ(v.custTemp, "70.0  " + kDegree + "F");
-    EXPECT_EQ(v.tempF, "");
-    EXPECT_EQ(v.tempC, "21.11  " + kDegree + "C");
+    EXPECT_EQ((Lines{v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt}),
+              (Lines{"6  Inches", "", "152.4  Millimeters", "0.1963  Area Square Feet"}));
+    EXPECT_EQ((Lines{v.custTemp, v.tempF, v.tempC}), (Lines{"70.0  " + kDegree + "F", "", "21.11  " + kDegree + "C"}));
     EXPECT_EQ(v.media, "WATER");
     EXPECT_EQ(v.density, "");
     EXPECT_EQ(v.densPcft, "62.3663  lbs/ft" + kCubed);
@@ -56,12 +37,10 @@ TEST_F(LiquidResults, WaterAt500GpmShowsTheInsertionMeterAndEveryFlow) {
     EXPECT_EQ(v.viscCp, "1.0  cP");
     EXPECT_EQ(v.cfmLabel, "Flow in ft" + kCubed + "/min:");
     EXPECT_EQ(v.cuMtrHrLabel, "Flow in m" + kCubed + "/hr:");
-    EXPECT_EQ((Lines{v.gpm, v.lpm, v.cfm, v.cuMtrHr}),
-              (Lines{"500.00", "1892.71", "66.84", "113.56"}));
+    EXPECT_EQ((Lines{v.gpm, v.lpm, v.cfm, v.cuMtrHr}), (Lines{"500.00", "1892.71", "66.84", "113.56"}));
     EXPECT_EQ((Lines{v.fps, v.fpm, v.mps}), (Lines{"5.67", "340.41", "1.73"}));
     EXPECT_EQ((Lines{v.pph, v.kgHr}), (Lines{"250114.83", "113446.93"}));
-    EXPECT_EQ(v.minUnit, "GPM");
-    EXPECT_EQ(v.maxUnit, "GPM");
+    EXPECT_EQ((Lines{v.minUnit, v.maxUnit}), (Lines{"GPM", "GPM"}));
     EXPECT_EQ(v.meters, Lines{"QNL"});
     EXPECT_EQ(v.flowLow, Lines{"157.0"});
     EXPECT_EQ(v.flowHi, Lines{"1586.0"});
@@ -82,49 +61,26 @@ TEST_F(LiquidResults, MetersAreListedInCatalogueOrderEachWithItsOwnWarning) {
 }
 
 TEST_F(LiquidResults, NoFittingMeterIsReportedWithABeep) {
-    water(500, 6.0f);
-    shared().TempIn = 301;
-    modTemperature();
+    water(500, 6.0f, "GPM", 1, "centipoise", 301);
     const LiquidResultsView v = findMeter();
-    EXPECT_TRUE(v.meters.empty());
-    EXPECT_TRUE(v.flowLow.empty());
-    EXPECT_TRUE(v.flowHi.empty());
+    EXPECT_TRUE(v.meters.empty() && v.flowLow.empty() && v.flowHi.empty());
     EXPECT_EQ(v.errors, Lines{"**No meters fit parameters"});
     EXPECT_TRUE(v.beep);
 }
 
-// ---- Lower 15 % of the range ---------------------------------------------
-
-struct LowerRangeCase {
-    const char* name;
-    float flow;
-    bool warned;
-};
-
-std::ostream& operator<<(std::ostream& os, const LowerRangeCase& c) {
-    return os << c.flow << " GPM";
+// QNL shows 157.0 to 1586.0 GPM: the threshold is 157 + 0.15 x 1429 = 371.35.
+TEST_F(LiquidResults, TheLowerFifteenPercentWarningEndsAtItsThreshold) {
+    const std::pair<float, bool> rows[] = {{157, true},     {300, true},  {371.34f, true},
+                                           {371.35f, false}, {400, false}, {1586, false}};
+    for (const auto& [flow, warned] : rows) {
+        SCOPED_TRACE(::testing::Message() << flow << " GPM");
+        water(flow, 6.0f);
+        const LiquidResultsView v = findMeter();
+        ASSERT_EQ(v.meters, Lines{"QNL"});
+        EXPECT_EQ(v.errors, warned ? lowRangeWarning("QNL") : Lines{});
+        EXPECT_FALSE(v.beep);
+    }
 }
-
-class LiquidLowerFifteenPercent : public LiquidResults,
-                                  public ::testing::WithParamInterface<LowerRangeCase> {};
-
-TEST_P(LiquidLowerFifteenPercent, WarnsBelowTheThreshold) {
-    // QNL shows 157.0 to 1586.0 GPM: the threshold is 157 + 0.15 x 1429 = 371.35.
-    water(GetParam().flow, 6.0f);
-    const LiquidResultsView v = findMeter();
-    ASSERT_EQ(v.meters, Lines{"QNL"}) << GetParam();
-    EXPECT_EQ(v.errors, GetParam().warned ? lowRangeWarning("QNL") : Lines{}) << GetParam();
-    EXPECT_FALSE(v.beep);
-}
-
-INSTANTIATE_TEST_SUITE_P(Threshold, LiquidLowerFifteenPercent,
-                         ::testing::Values(LowerRangeCase{"AtTheMinimum", 157, true},
-                                           LowerRangeCase{"At300Gpm", 300, true},
-                                           LowerRangeCase{"JustBelow", 371.34f, true},
-                                           LowerRangeCase{"AtTheThreshold", 371.35f, false},
-                                           LowerRangeCase{"At400Gpm", 400, false},
-                                           LowerRangeCase{"AtTheMaximum", 1586, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LiquidResults, TheWarningUsesTheEnteredFlowInItsOwnUnit) {
     // 80 m^3/hr (352.2 GPM) against the range shown in m^3/hr, 36 to 360
@@ -137,70 +93,36 @@ TEST_F(LiquidResults, TheWarningUsesTheEnteredFlowInItsOwnUnit) {
     EXPECT_EQ(v.flowHi, Lines{"360.0"});
     EXPECT_EQ(v.errors, lowRangeWarning("QNL"));
     water(90, 6.0f, "m^3/Hr");
-    v = findMeter();
-    EXPECT_TRUE(v.errors.empty());
+    EXPECT_TRUE(findMeter().errors.empty());
 }
 
 // ---- Unit texts ------------------------------------------------------------
 
-struct FlowUnitCase {
-    const char* name;
-    const char* unit;
-    std::string flowRate;
-    std::string rangeUnit;
-};
-
-std::ostream& operator<<(std::ostream& os, const FlowUnitCase& c) { return os << c.unit; }
-
-class LiquidFlowUnitTexts : public LiquidResults,
-                            public ::testing::WithParamInterface<FlowUnitCase> {};
-
-TEST_P(LiquidFlowUnitTexts, NameTheEntryAndTheRangeColumns) {
-    const FlowUnitCase& c = GetParam();
-    water(100, 6.0f, c.unit);
-    const LiquidResultsView v = findMeter();
-    EXPECT_EQ(v.flowRate, c.flowRate) << c;
-    EXPECT_EQ(v.minUnit, c.rangeUnit) << c;
-    EXPECT_EQ(v.maxUnit, c.rangeUnit) << c;
+TEST_F(LiquidResults, FlowUnitTextsNameTheEntryAndTheRangeColumns) {
+    const struct { const char* unit; std::string flowRate, rangeUnit; } rows[] = {
+        {"Metric Tons/Hr", "100  Metric Tons/Hr", "T/Hr"},
+        {"m^3/Hr", "100  m" + kCubed + "/hr", "m" + kCubed + "/hr"},
+        {"Nm^3/Hr", "100  Nm" + kCubed + "/hr", "Nm" + kCubed + "/hr"},
+        {"m^3/Day", "100  m^3/Day", "m^3/Day"},
+        {"lbs/Hr", "100  lbs/Hr", "lbs/Hr"}};
+    for (const auto& r : rows) {
+        water(100, 6.0f, r.unit);
+        const LiquidResultsView v = findMeter();
+        EXPECT_EQ((Lines{v.flowRate, v.minUnit, v.maxUnit}), (Lines{r.flowRate, r.rangeUnit, r.rangeUnit})) << r.unit;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Units, LiquidFlowUnitTexts,
-    ::testing::Values(
-        FlowUnitCase{"MetricTonsPerHour", "Metric Tons/Hr", "100  Metric Tons/Hr", "T/Hr"},
-        FlowUnitCase{"CubicMetresPerHour", "m^3/Hr", "100  m" + kCubed + "/hr",
-                     "m" + kCubed + "/hr"},
-        FlowUnitCase{"NormalCubicMetresPerHour", "Nm^3/Hr", "100  Nm" + kCubed + "/hr",
-                     "Nm" + kCubed + "/hr"},
-        FlowUnitCase{"CubicMetresPerDay", "m^3/Day", "100  m^3/Day", "m^3/Day"},
-        FlowUnitCase{"PoundsPerHour", "lbs/Hr", "100  lbs/Hr", "lbs/Hr"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(LiquidResults, PipeInMillimetresLeavesTheMillimetreBoxEmpty) {
-    water(500, 150);
-    shared().PipeUnitIn = "MILLIMETERS";
-    modPipeSize();
-    modLqdGpmCalc();
-    const LiquidResultsView v = findMeter();
-    EXPECT_EQ(v.pipeSize, "150  Millimeters");
-    EXPECT_EQ(v.pipeSizeIn, "5.9  Inches");
-    EXPECT_EQ(v.pipeSizeMM, "");
-    EXPECT_EQ(v.areaSqFt, "0.1902  Area Square Feet");
-}
-
-TEST_F(LiquidResults, PipeInSquareFeetLeavesTheAreaBoxEmptyAndAnUnknownUnitFillsNone) {
-    auto& S = shared();
-    water(500, 0.19635f);
-    S.PipeUnitIn = "Square Feet";
-    modPipeSize();
-    LiquidResultsView v = modLqdResults("");
-    EXPECT_EQ(v.pipeSize, "0.19635  Square Feet");
-    EXPECT_EQ(v.pipeSizeIn, "6.0  Inches");
-    EXPECT_EQ(v.pipeSizeMM, "152.4  Millimeters");
-    EXPECT_EQ(v.areaSqFt, "");
-    S.PipeUnitIn = "FEET";
-    v = modLqdResults("");
-    EXPECT_EQ((Lines{v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt}), (Lines{"", "", "", ""}));
+// The box repeating the entered unit stays empty; an unknown unit fills none.
+TEST_F(LiquidResults, PipeBoxesFollowTheEnteredUnit) {
+    const struct { float size; const char* unit; Lines boxes; } rows[] = {
+        {150, "MILLIMETERS", {"150  Millimeters", "5.9  Inches", "", "0.1902  Area Square Feet"}},
+        {0.19635f, "Square Feet", {"0.19635  Square Feet", "6.0  Inches", "152.4  Millimeters", ""}},
+        {6, "FEET", {"", "", "", ""}}};
+    for (const auto& r : rows) {
+        water(500, r.size, "GPM", 1, "centipoise", 70, r.unit);
+        const LiquidResultsView v = findMeter();
+        EXPECT_EQ((Lines{v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt}), r.boxes) << r.unit;
+    }
 }
 
 TEST_F(LiquidResults, TemperatureBoxesFollowTheEnteredUnit) {
@@ -229,8 +151,7 @@ TEST_F(LiquidResults, DensityTextsOfTheThreeUnits) {
         shared().LqdDensUnit = r.unit;
         modLqdRecalc();
         const LiquidResultsView v = modLqdResults("");
-        EXPECT_EQ(v.density, r.entered) << r.unit;
-        EXPECT_EQ(v.densPcft, r.perCubicFoot) << r.unit;
+        EXPECT_EQ((Lines{v.density, v.densPcft}), (Lines{r.entered, r.perCubicFoot})) << r.unit;
     }
 }
 
@@ -241,13 +162,9 @@ TEST_F(LiquidResults, ViscosityIsRepeatedUnlessEnteredInCentipoise) {
         {0.001, "lbm/ft-sec", "1.000e-03 lbm/ft-sec", "1.4882  cP"},
         {1.25, "CENTISTOKES", "1.250e+00 CENTISTOKES", "1.25  cP"}};
     for (const auto& r : rows) {
-        water(500, 6.0f);
-        shared().LqdViscIn = r.value;
-        shared().LqdViscUnit = r.unit;
-        modLqdVisc();
+        water(500, 6.0f, "GPM", r.value, r.unit);
         const LiquidResultsView v = modLqdResults("");
-        EXPECT_EQ(v.viscosity, r.entered) << r.unit;
-        EXPECT_EQ(v.viscCp, r.cP) << r.unit;
+        EXPECT_EQ((Lines{v.viscosity, v.viscCp}), (Lines{r.entered, r.cP})) << r.unit;
     }
 }
 
@@ -258,9 +175,7 @@ TEST_F(LiquidResults, AMassFlowWithoutADensityShowsErrorInEveryFlowBox) {
     shared().LqdDensityIn = 0;
     modLqdRecalc();
     const LiquidResultsView v = findMeter();
-    for (const std::string* box : {&v.gpm, &v.lpm, &v.cfm, &v.cuMtrHr, &v.fps, &v.fpm, &v.mps,
-                                   &v.pph, &v.kgHr})
-        EXPECT_EQ(*box, "Error");
+    EXPECT_EQ((Lines{v.gpm, v.lpm, v.cfm, v.cuMtrHr, v.fps, v.fpm, v.mps, v.pph, v.kgHr}), Lines(9, "Error"));
     EXPECT_EQ(v.densPcft, "0.0  lbs/ft" + kCubed);
     EXPECT_EQ(v.errors, Lines{"**No meters fit parameters"});
     EXPECT_TRUE(v.beep);
@@ -279,8 +194,7 @@ TEST_F(LiquidResults, MassFlowBoxesNeedBothTheFlowAndTheDensity) {
     S.DensityLbFt3 = 62.3663;
     S.LqdVelFps = std::numeric_limits<float>::quiet_NaN();
     v = modLqdResults("");
-    EXPECT_EQ((Lines{v.gpm, v.fps, v.fpm, v.mps, v.pph}),
-              (Lines{"500.00", "Error", "Error", "Error", "250114.83"}));
+    EXPECT_EQ((Lines{v.gpm, v.fps, v.fpm, v.mps, v.pph}), (Lines{"500.00", "Error", "Error", "Error", "250114.83"}));
 }
 
 }  // namespace

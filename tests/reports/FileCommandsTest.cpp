@@ -1,31 +1,19 @@
 // The file and print commands of the four vortex screens: what each asks the
 // dialogs, what it writes or reads, and what the screen shows afterwards.
-#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "batch/Batch.h"
-#include "support/FormTest.h"
-
 #include <sstream>
+
+#include "batch/Batch.h"
+#include "support/CoreFixture.h"
+#include "support/FormTest.h"
 
 namespace quorin::test {
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A screen test whose file dialogs answer with the next path of `answers`
 // (an empty path is a cancelled dialog) and record what they were asked.
@@ -45,19 +33,15 @@ protected:
         };
     }
     QString path(const char* name) const { return dir.filePath(name); }
+    std::string contents(const char* name) const { return readFile(path(name).toStdString()); }
+    void write(const char* name, const std::string& bytes) const { writeFile(path(name).toStdString(), bytes); }
+    int linesOf(const char* name) const { return QByteArray::fromStdString(contents(name)).count("\r\n"); }
     void trigger(const char* form, const char* item) {
-        QWidget* f = Shell::instance().find(form);
-        ASSERT_NE(f, nullptr) << form;
-        QAction* a = f->findChild<QAction*>(item);
+        QAction* a = menuItem(item, form);
         ASSERT_NE(a, nullptr) << item;
         EXPECT_TRUE(a->isEnabled()) << item;
         a->trigger();
         settle();
-    }
-    void findMeter() {
-        control<QPushButton>(input_, "cmdCalcFlow")->click();
-        settle();
-        ASSERT_TRUE(Shell::instance().isLoaded(results_));
     }
 
     QTemporaryDir dir;
@@ -87,10 +71,9 @@ TEST_F(GasFiles, SaveThenOpenBringsTheCaseBack) {
     EXPECT_EQ(requests[0].mode, FileRequest::Mode::Save);
     EXPECT_EQ(requests[0].filter, "Data File (*.dat)");
     EXPECT_EQ(QString::fromStdString(shared().InputFileName), path("case.dat"));
-    EXPECT_EQ(contents(path("case.dat")).count("\r\n"), 22);
+    EXPECT_EQ(linesOf("case.dat"), 22);
 
-    menuItem("mnuDefaultValues")->trigger();
-    settle();
+    trigger(input_, "mnuDefaultValues");
     ASSERT_EQ(box("txtFlowRateIn")->text(), "1600");
     answers = {path("case.dat")};
     trigger(input_, "mnuOpenFile");
@@ -103,13 +86,12 @@ TEST_F(GasFiles, SaveThenOpenBringsTheCaseBack) {
 }
 
 TEST_F(GasFiles, AUserDefinedGasComesBackWithItsName) {
-    const char* lines[] = {"\"Kiln Co\"", "\"T-9\"", "100", "\"ACFM\"", "2.067", "\"INCHES\"",
-                           "100", "\"PSIG\"", "14.696", "\"PSIA\"", "70", "\"deg F\"",
-                           "14.696", "\"PSIA\"", "60", "\"deg F\"", "\"Other\"", "0.9",
-                           "3", "0.02", "#TRUE#", "\"Kiln gas\""};
-    QByteArray bytes;
-    for (const char* l : lines) bytes += QByteArray(l) + "\r\n";
-    write(path("other.dat"), bytes);
+    std::string bytes;
+    for (const char* l : {"\"Kiln Co\"", "\"T-9\"", "100", "\"ACFM\"", "2.067", "\"INCHES\"", "100", "\"PSIG\"",
+                          "14.696", "\"PSIA\"", "70", "\"deg F\"", "14.696", "\"PSIA\"", "60", "\"deg F\"",
+                          "\"Other\"", "0.9", "3", "0.02", "#TRUE#", "\"Kiln gas\""})
+        bytes += std::string(l) + "\r\n";
+    write("other.dat", bytes);
     answers = {path("other.dat")};
     trigger(input_, "mnuOpenFile");
     EXPECT_TRUE(messages.empty());
@@ -119,52 +101,36 @@ TEST_F(GasFiles, AUserDefinedGasComesBackWithItsName) {
     EXPECT_EQ(shared().SpecGravity, 0.9f);
 }
 
-TEST_F(GasFiles, CancelledOpenSaysCancelAndCancelledSaveSaysNothing) {
-    answers = {""};
+// Cancel: "CANCEL" for Open, nothing for Save. A file that cannot be read
+// changes nothing on the screen or in the case, and the message says why.
+TEST_F(GasFiles, CancelledOrFailedOpensChangeNothingAndSayWhy) {
+    answers = {"", ""};
     trigger(input_, "mnuOpenFile");
+    trigger(input_, "mnuSaveFile");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "CANCEL");
-    answers = {""};
-    trigger(input_, "mnuSaveFile");
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(dir.isValid());
-}
 
-struct BadFile {
-    const char* name;
-    QByteArray bytes;  // empty: the file is not written
-    const char* message;
-};
-
-class GasBadFiles : public GasFiles, public ::testing::WithParamInterface<BadFile> {};
-
-TEST_P(GasBadFiles, ChangeNothingAndSayWhy) {
-    const BadFile& c = GetParam();
-    if (!c.bytes.isEmpty()) write(path(c.name), c.bytes);
+    const struct { const char* name; const char* bytes; const char* message; } files[] = {
+        {"missing.dat", nullptr, "Cannot Find File"},
+        {"nofolder/case.dat", nullptr, "Path Not Found"},
+        {"short.dat", "\"A\"\r\n\"B\"\r\n100\r\n", "62 - Input past end of file (line 4)"},
+        {"text.dat", "\"A\"\r\n\"B\"\r\n\"many\"\r\n", "13 - Type mismatch (line 3)"}};
     type("txtFlowRateIn", "777");
     leave();
     const SharedState before = shared();
-    answers = {path(c.name)};
-    trigger(input_, "mnuOpenFile");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, c.message);
-    EXPECT_EQ(box("txtFlowRateIn")->text(), "777");
-    EXPECT_EQ(shared().FlowRateIn, before.FlowRateIn);
-    EXPECT_EQ(shared().CustomerIn, before.CustomerIn);
-    EXPECT_EQ(shared().MediaIn, before.MediaIn);
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        messages.clear();
+        if (f.bytes) write(f.name, f.bytes);
+        answers = {path(f.name)};
+        trigger(input_, "mnuOpenFile");
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, f.message);
+        EXPECT_EQ(box("txtFlowRateIn")->text(), "777");
+        EXPECT_EQ(std::tuple(shared().FlowRateIn, shared().CustomerIn, shared().MediaIn),
+                  std::tuple(before.FlowRateIn, before.CustomerIn, before.MediaIn));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GasBadFiles,
-    ::testing::Values(
-        BadFile{"missing.dat", {}, "Cannot Find File"},
-        BadFile{"nofolder/case.dat", {}, "Path Not Found"},
-        BadFile{"short.dat", "\"A\"\r\n\"B\"\r\n100\r\n", "62 - Input past end of file (line 4)"},
-        BadFile{"text.dat", "\"A\"\r\n\"B\"\r\n\"many\"\r\n", "13 - Type mismatch (line 3)"}),
-    [](const auto& info) {
-        std::string n = info.param.name;
-        return n.substr(0, n.find_first_of("./"));
-    });
 
 TEST_F(LiquidFiles, SaveThenOpenBringsTheCaseBackWithItsScreenState) {
     type("txtViscIn", "0.000123");
@@ -173,10 +139,9 @@ TEST_F(LiquidFiles, SaveThenOpenBringsTheCaseBackWithItsScreenState) {
     pick("cboFlowUnit", "LPM");
     answers = {path("water.dat")};
     trigger(input_, "mnuSaveFile");
-    EXPECT_EQ(contents(path("water.dat")).count("\r\n"), 14);
+    EXPECT_EQ(linesOf("water.dat"), 14);
 
-    menuItem("mnuDefaults")->trigger();
-    settle();
+    trigger(input_, "mnuDefaults");
     ASSERT_EQ(list("cboViscUnit")->currentText(), "centipoise");
     answers = {path("water.dat")};
     trigger(input_, "mnuOpenFile");
@@ -193,25 +158,22 @@ TEST_F(LiquidFiles, SaveThenOpenBringsTheCaseBackWithItsScreenState) {
     EXPECT_EQ(focused(), "txtCustomerIn");
 }
 
-TEST_F(LiquidFiles, ACancelledOpenSaysNothingAndABadFileSaysWhy) {
+TEST_F(LiquidFiles, ACancelledOpenSaysNothingAndABadFileOrFolderSaysWhy) {
     answers = {""};
     trigger(input_, "mnuOpenFile");
     EXPECT_TRUE(messages.empty());
-    write(path("ten.dat"), QByteArray("\"A\"\r\n\"B\"\r\n1\r\n\"GPM\"\r\n2\r\n\"INCHES\"\r\n"
-                                      "3\r\n\"deg F\"\r\n\"WATER\"\r\n1\r\n"));
+    write("ten.dat", "\"A\"\r\n\"B\"\r\n1\r\n\"GPM\"\r\n2\r\n\"INCHES\"\r\n3\r\n\"deg F\"\r\n\"WATER\"\r\n1\r\n");
     answers = {path("ten.dat")};
     trigger(input_, "mnuOpenFile");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "62 - Input past end of file (line 11)");
     EXPECT_EQ(box("txtFlowRateIn")->text(), "500");
     EXPECT_EQ(shared().LqdFlowRateIn, 500);
-}
 
-TEST_F(LiquidFiles, ASaveIntoAMissingFolderSaysSoAndWritesNothing) {
     answers = {path("nofolder/water.dat")};
     trigger(input_, "mnuSaveFile");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.contains(path("nofolder/water.dat")));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].text.contains(path("nofolder/water.dat")));
     EXPECT_FALSE(QFile::exists(path("nofolder/water.dat")));
 }
 
@@ -223,7 +185,7 @@ TEST_F(GasFiles, ResultsSaveProposesItsNameAndWritesTheReport) {
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].filter, "Text File (*.txt)");
     EXPECT_EQ(requests[0].proposedName, "Quorin Vortex.txt");
-    EXPECT_TRUE(contents(path("results.txt")).contains("Quorin Flow Meter Sizing Report"));
+    EXPECT_NE(contents("results.txt").find("Quorin Flow Meter Sizing Report"), std::string::npos);
     EXPECT_TRUE(messages.empty());
     // Enter on the screen is SAVE as well.
     answers = {""};
@@ -231,36 +193,36 @@ TEST_F(GasFiles, ResultsSaveProposesItsNameAndWritesTheReport) {
     EXPECT_EQ(requests.size(), 2u);
 }
 
-TEST_F(LiquidFiles, ResultsSaveAndMenuSaveWriteTheReport) {
+TEST_F(LiquidFiles, ResultsMenuSaveWritesTheReport) {
     findMeter();
     answers = {path("liquid.txt")};
     trigger(results_, "mnuSaveFile");
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_TRUE(requests[0].proposedName.isEmpty());
     EXPECT_EQ(QString::fromStdString(shared().LqdResultsFileName), path("liquid.txt"));
-    const QByteArray text = contents(path("liquid.txt"));
-    EXPECT_TRUE(text.contains("Flow in GPM:"));
-    EXPECT_TRUE(text.contains("QNL"));
+    EXPECT_NE(contents("liquid.txt").find("Flow in GPM:"), std::string::npos);
+    EXPECT_NE(contents("liquid.txt").find("QNL"), std::string::npos);
 }
 
-// The batch sizer writes what the screens write for the same case file.
-struct SameAsTheScreens {
+// Both workflows: the input screen, the results screen, the batch workflow
+// and a flow to size.
+struct Workflow {
     const char* input;
     const char* results;
-    const char* workflow;
+    const char* name;
     const char* flow;
 };
 
-std::ostream& operator<<(std::ostream& os, const SameAsTheScreens& c) { return os << c.workflow; }
+std::ostream& operator<<(std::ostream& os, const Workflow& c) { return os << c.name; }
 
-class BatchAndScreens : public FileCommands, public ::testing::WithParamInterface<SameAsTheScreens> {
+class BothWorkflows : public FileCommands, public ::testing::WithParamInterface<Workflow> {
 protected:
-    BatchAndScreens() : FileCommands(GetParam().input, GetParam().results) {}
+    BothWorkflows() : FileCommands(GetParam().input, GetParam().results) {}
 };
 
-TEST_P(BatchAndScreens, WriteTheSameResultsFile) {
-    const SameAsTheScreens& c = GetParam();
-    type("txtFlowRateIn", c.flow);
+// The batch sizer writes what the screens write for the same case file.
+TEST_P(BothWorkflows, BatchWritesTheSameResultsFileAsTheScreens) {
+    type("txtFlowRateIn", GetParam().flow);
     leave();
     answers = {path("case.dat"), path("case.dat")};
     trigger(input_, "mnuSaveFile");
@@ -271,39 +233,22 @@ TEST_P(BatchAndScreens, WriteTheSameResultsFile) {
     ASSERT_TRUE(messages.empty());
 
     std::ostringstream out, err;
-    const int status = runBatch({c.workflow, path("case.dat").toStdString(),
-                                 path("batch.txt").toStdString()},
-                                out, err);
-    EXPECT_EQ(status, 0) << err.str();
-    const QByteArray screen = contents(path("screen.txt"));
-    EXPECT_GT(screen.size(), 500);
-    EXPECT_EQ(contents(path("batch.txt")), screen);
+    EXPECT_EQ(runBatch({GetParam().name, path("case.dat").toStdString(), path("batch.txt").toStdString()}, out,
+                       err),
+              0)
+        << err.str();
+    EXPECT_GT(contents("screen.txt").size(), 500u);
+    EXPECT_EQ(contents("batch.txt"), contents("screen.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothWorkflows, BatchAndScreens,
-    ::testing::Values(SameAsTheScreens{"frmInputScrn", "frmResults", "gas", "250"},
-                      SameAsTheScreens{"frmLqdInput", "frmLqdResults", "liquid", "300"}),
-    [](const auto& info) { return std::string(info.param.workflow); });
-
-// Printing: the print dialog's printer prints to a PDF file.
-struct PrintCase {
-    const char* input;
-    const char* results;
-};
-
-std::ostream& operator<<(std::ostream& os, const PrintCase& c) { return os << c.results; }
-
-class Printing : public FileCommands, public ::testing::WithParamInterface<PrintCase> {
-protected:
-    Printing() : FileCommands(GetParam().input, GetParam().results) {}
-};
-
-TEST_P(Printing, PrintsOnThePrinterTheDialogLeavesAndNothingWhenCancelled) {
+// Print asks for a printer each time and prints on the one the dialog
+// leaves (a PDF file here), nothing when cancelled; a failing printer is
+// reported.
+TEST_P(BothWorkflows, PrintsOnThePrinterTheDialogLeaves) {
     findMeter();
     bool accept = false;
     int asked = 0;
-    const QString pdf = path("report.pdf");
+    QString pdf = path("report.pdf");
     seams().choosePrinter = [&](QPrinter& printer) {
         ++asked;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -317,27 +262,19 @@ TEST_P(Printing, PrintsOnThePrinterTheDialogLeavesAndNothingWhenCancelled) {
     accept = true;
     trigger(results_, "mnuPrint");
     EXPECT_EQ(asked, 2);
-    EXPECT_TRUE(contents(pdf).startsWith("%PDF"));
+    EXPECT_EQ(contents("report.pdf").rfind("%PDF", 0), 0u);
     EXPECT_TRUE(messages.empty());
-}
 
-TEST_P(Printing, APrinterThatFailsIsReported) {
-    findMeter();
-    seams().choosePrinter = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path("nofolder/report.pdf"));
-        return true;
-    };
+    pdf = path("nofolder/report.pdf");
     trigger(results_, "mnuPrint");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("The report could not be printed"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothWorkflows, Printing,
-    ::testing::Values(PrintCase{"frmInputScrn", "frmResults"},
-                      PrintCase{"frmLqdInput", "frmLqdResults"}),
-    [](const auto& info) { return std::string(info.param.results); });
+INSTANTIATE_TEST_SUITE_P(Screens, BothWorkflows,
+                         ::testing::Values(Workflow{"frmInputScrn", "frmResults", "gas", "250"},
+                                           Workflow{"frmLqdInput", "frmLqdResults", "liquid", "300"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quorin::test

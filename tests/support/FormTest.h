@@ -2,9 +2,11 @@
 // acts on the controls as a user does: typing, Enter, picking list entries.
 #pragma once
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "support/UiFixture.h"
 
@@ -60,10 +62,19 @@ protected:
             for (int k = 0; k < l->count(); ++k) texts << l->item(k)->text();
         return texts;
     }
-    // A menu item of the active screen, as the parent's menu bar holds it.
-    QAction* menuItem(const char* name) const {
-        QWidget* form = Shell::instance().find(input_);
-        return form ? form->findChild<QAction*>(name) : nullptr;
+    // A menu item of the input screen (or of `form`).
+    QAction* menuItem(const char* name, const char* form = nullptr) const {
+        return control<QAction>(form ? form : input_, name);
+    }
+    // Presses Find Meter, which opens the results screen.
+    void findMeter() {
+        control<QPushButton>(input_, "cmdCalcFlow")->click();
+        settle();
+        ASSERT_TRUE(Shell::instance().isLoaded(results_));
+    }
+    void closeResults() {
+        control<QPushButton>(results_, "cmdClose")->click();
+        settle();
     }
 
     const char* input_;

@@ -1,6 +1,7 @@
 #include "support/UiFixture.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace quorin::test {
@@ -15,10 +16,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     if (defaultHandler) defaultHandler(type, context, text);
 }
 
-}  // namespace
-
-namespace {
 std::unique_ptr<QApplication> app;
+
 }  // namespace
 
 QApplication& uiApp() {
@@ -81,6 +80,40 @@ QString UiTest::menuBarText() const {
     QStringList captions;
     for (QAction* a : parent->menuBar()->actions()) captions << a->text();
     return captions.join('|');
+}
+
+QStringList UiTest::menuRows() const {
+    QStringList rows;
+    auto row = [&rows](const QAction* a) {
+        rows << QStringList{a->objectName(), a->isSeparator() ? "-" : a->text(),
+                            a->shortcut().toString(QKeySequence::PortableText),
+                            a->isEnabled() ? "enabled" : "disabled",
+                            a->isVisible() ? "shown" : "hidden"}
+                    .join('|');
+    };
+    for (const QAction* item : parent->menuBar()->actions()) {
+        row(item);
+        if (item->menu())
+            for (const QAction* a : item->menu()->actions()) row(a);
+    }
+    return rows;
+}
+
+void UiTest::onDialog(const QString& form, const std::function<void(QDialog&)>& drive) {
+    onModal[form] = [drive](QDialog& d) {
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }));
+        drive(d);
+        return 0;
+    };
+}
+
+void UiTest::runDialog(const QString& form, const std::function<void(QDialog&)>& drive) {
+    onDialog(form, drive);
+    Shell::instance().showModal(form);
+    settle();
 }
 
 }  // namespace quorin::test

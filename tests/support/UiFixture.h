@@ -59,6 +59,13 @@ protected:
     }
     QStringList childForms() const;  // names of the MDI children, creation order
     QString menuBarText() const;     // captions of the parent's menu bar items
+    // Every item of the parent's menu bar and of its menus, one row each:
+    // "object name|caption|shortcut|enabled|shown" ("-" for a separator).
+    QStringList menuRows() const;
+    // While the modal dialog `form` runs, it is shown and active as on the
+    // desktop, and `drive` acts on it. runDialog also opens it.
+    void onDialog(const QString& form, const std::function<void(QDialog&)>& drive);
+    void runDialog(const QString& form, const std::function<void(QDialog&)>& drive);
 
     // What a modal dialog does while it "runs": keyed by form name. Without
     // an entry the dialog is closed at once (rejected).
