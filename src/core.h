@@ -16,3 +16,5 @@
 #include "state/SharedState.h"
 #include "state/Single.h"
 #include "state/Text.h"
+#include "tools/SteamTable.h"
+#include "tools/RangeChart.h"

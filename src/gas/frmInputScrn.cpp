@@ -173,11 +173,11 @@ void frmInputScrn::createMenus() {
     QAction* norvaneSeparator = addSeparator(tools, "mnuSizeNorvaneSeparator");
     norvane->setVisible(kShowNorvane);
     norvaneSeparator->setVisible(kShowNorvane);
-    // The steam table and the range charts come with the reference tools.
-    addCommand(tools, "Steam Table", "mnuSteamTable", {}, [] {})->setEnabled(false);
+    addCommand(tools, "Steam Table", "mnuSteamTable", {},
+               [] { Shell::instance().showModal("frmSteamTable"); });
     addSeparator(tools);
-    addCommand(tools, "Gas/Steam Meter Standard Ranges", "mnuMeterRange", {}, [] {})
-        ->setEnabled(false);
+    addCommand(tools, "Gas/Steam Meter Standard Ranges", "mnuMeterRange", {},
+               [] { showRangeChart(); });
     addSeparator(tools);
     addCommand(tools, "Set Defaults", "mnuDefaultValues", {}, [this] { setDefaults(); });
 

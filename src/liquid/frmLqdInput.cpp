@@ -204,9 +204,8 @@ void frmLqdInput::createMenus() {
     QAction* norvaneSeparator = addSeparator(tools, "mnuSizeNorvaneSeparator");
     norvane->setVisible(kShowNorvane);
     norvaneSeparator->setVisible(kShowNorvane);
-    // The range charts come with the reference tools.
-    addCommand(tools, "Liquid Meter Standard Ranges", "mnuStdMtrRng", {}, [] {})
-        ->setEnabled(false);
+    addCommand(tools, "Liquid Meter Standard Ranges", "mnuStdMtrRng", {},
+               [] { showRangeChart(); });
     addSeparator(tools);
     addCommand(tools, "Set Defaults", "mnuDefaults", {}, [this] { setDefaults(); });
     addSeparator(tools);

@@ -83,9 +83,7 @@ void frmLqdResults::createMenus() {
     ranges->menuAction()->setObjectName("mnuMtrRange");
     addCommand(ranges, "Display All Meter Ranges based on values entered", "mnuAllMtrRng", {}, [] {
         shared().SizingType = "ALL LIQUID";
-        Shell& shell = Shell::instance();
-        shell.showChild("frmStdMeterRange");
-        shell.arrangeChildren();
+        showRangeChart();
     });
     addSeparator(ranges);
     addCommand(ranges, "Cancel", "mnuCancel", {}, [] {});

@@ -11,6 +11,8 @@
 #include "shell/frmAbout.h"
 #include "shell/frmHelp.h"
 #include "shell/frmINTRO.h"
+#include "tools/frmStdMeterRange.h"
+#include "tools/frmSteamTable.h"
 
 namespace quorin {
 
@@ -28,6 +30,9 @@ void registerForms() {
     shell.registerForm(frmLqdResults::kName, Shell::Kind::Child, [] { return new frmLqdResults; });
     shell.registerForm(frmLqdBackPrsCalc::kName, Shell::Kind::Modal,
                        [] { return new frmLqdBackPrsCalc; });
+    shell.registerForm(frmSteamTable::kName, Shell::Kind::Modal, [] { return new frmSteamTable; });
+    shell.registerForm(frmStdMeterRange::kName, Shell::Kind::Child,
+                       [] { return new frmStdMeterRange; });
 }
 
 }  // namespace quorin

@@ -165,6 +165,12 @@ void Shell::arrangeChildren() {
     }
 }
 
+void showRangeChart() {
+    Shell& shell = Shell::instance();
+    shell.showChild("frmStdMeterRange");
+    shell.arrangeChildren();
+}
+
 void Shell::exitProgram() {
     exiting_ = true;
     for (int i = loaded_.size() - 1; i >= 0; --i)

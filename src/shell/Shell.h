@@ -83,6 +83,10 @@ private:
     bool exiting_ = false;
 };
 
+// Shows the standard meter range chart for the workflow SizingType names,
+// and re-arranges the windows.
+void showRangeChart();
+
 // Registers the factories of every form of the program.
 void registerForms();
 

@@ -98,6 +98,15 @@ struct SharedState {
     float VaporPressPsia = 0;
     float BackPressPsig = 0;
 
+    // ---- Steam table tool ----------------------------------------------------
+    // SteamTbl[row][column], rows 1..255 (rows after the last filled one are
+    // 0), columns 1 pressure (psia), 2 saturation temperature (deg F), 3
+    // saturated-vapour density (lb/ft^3); row 0 and column 0 unused.
+    std::array<std::array<double, 4>, 256> SteamTbl{};
+    float SteamPsia = 0;    // psia
+    float SteamTempF = 0;   // deg F
+    double SteamDens = 0;   // lb/ft^3
+
     // ---- Files: the paths chosen in the last file dialogs ---------------
     std::string InputFileName;       // gas/steam case file
     std::string LqdInputFileName;    // liquid case file

@@ -1,4 +1,3 @@
-#include <ostream>
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
@@ -6,50 +5,26 @@ namespace {
 
 class Catalogue : public CoreTest {};
 
-struct SteamMaxCase {
-    float psig;
-    float maxSteam;
-};
-
-std::ostream& operator<<(std::ostream& os, const SteamMaxCase& c) { return os << c.psig << " psig"; }
-
-class SteamInsertionMaximum : public CoreTest,
-                              public ::testing::WithParamInterface<SteamMaxCase> {};
-
-TEST_P(SteamInsertionMaximum, FollowsTheGaugePressure) {
-    const SteamMaxCase& c = GetParam();
-    shared().PressPsig = c.psig;
-    modMeterSpecs();
-    EXPECT_EQ(shared().MeterMaxSteam[9], c.maxSteam) << c.psig << " psig";
+// The steam maximum of the insertion meter follows the gauge pressure, and
+// each call rewrites it.
+TEST_F(Catalogue, SteamInsertionMaximumFollowsTheGaugePressure) {
+    const std::pair<float, float> rows[] = {{-5, 7500},    {0, 7500},   {25, 7500},      {25.001f, 9500},
+                                            {60, 9500},    {60.001f, 9500}, {62, 9500},  {65, 9500},
+                                            {65.001f, 10500}, {66, 10500}, {600, 10500}, {10, 7500}};
+    for (const auto& [psig, maxSteam] : rows) {
+        shared().PressPsig = psig;
+        modMeterSpecs();
+        EXPECT_EQ(shared().MeterMaxSteam[9], maxSteam) << psig << " psig";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Bands, SteamInsertionMaximum,
-                         ::testing::Values(SteamMaxCase{-5, 7500}, SteamMaxCase{0, 7500},
-                                           SteamMaxCase{25, 7500}, SteamMaxCase{25.001f, 9500},
-                                           SteamMaxCase{60, 9500}, SteamMaxCase{60.001f, 9500},
-                                           SteamMaxCase{62, 9500}, SteamMaxCase{65, 9500},
-                                           SteamMaxCase{65.001f, 10500},
-                                           SteamMaxCase{66, 10500}, SteamMaxCase{600, 10500}));
-
-TEST_F(Catalogue, EachCallRewritesTheSteamMaximum) {
-    auto& S = shared();
-    S.PressPsig = 100;
-    modMeterSpecs();
-    EXPECT_EQ(S.MeterMaxSteam[9], 10500);
-    S.PressPsig = 10;
-    modMeterSpecs();
-    EXPECT_EQ(S.MeterMaxSteam[9], 7500);
-}
-
-struct GasSlotRow {
-    int slot;
-    const char* code;
-    double boreIn, shedderIn;
-    float minFlow, maxFlow, minSteam, maxSteam;
-};
 
 TEST_F(Catalogue, GasAndSteamSlots) {
-    const GasSlotRow rows[] = {
+    const struct {
+        int slot;
+        const char* code;
+        double boreIn, shedderIn;
+        float minFlow, maxFlow, minSteam, maxSteam;
+    } rows[] = {
         {1, "QWG05", 0.5, 0.095, 0.4f, 16, 0.4f, 10},
         {3, "QWG10", 0.875, 0.095, 1.25f, 45, 1.25f, 35},
         {4, "QWG15", 1.375, 0.095, 2.5f, 100, 3, 100},
@@ -62,15 +37,13 @@ TEST_F(Catalogue, GasAndSteamSlots) {
     auto& S = shared();
     S.PressPsig = 40;
     modMeterSpecs();
-    for (const GasSlotRow& r : rows) {
+    for (const auto& r : rows) {
         SCOPED_TRACE(r.code);
         EXPECT_EQ(S.MeterCode[r.slot], r.code);
         EXPECT_EQ(S.MeterBore[r.slot], float(r.boreIn / 12));
         EXPECT_EQ(S.ShedderWidth[r.slot], r.shedderIn / 12);
-        EXPECT_EQ(S.MeterMinFlow[r.slot], r.minFlow);
-        EXPECT_EQ(S.MeterMaxFlow[r.slot], r.maxFlow);
-        EXPECT_EQ(S.MeterMinSteam[r.slot], r.minSteam);
-        EXPECT_EQ(S.MeterMaxSteam[r.slot], r.maxSteam);
+        EXPECT_EQ(std::tuple(S.MeterMinFlow[r.slot], S.MeterMaxFlow[r.slot], S.MeterMinSteam[r.slot], S.MeterMaxSteam[r.slot]),
+                  std::tuple(r.minFlow, r.maxFlow, r.minSteam, r.maxSteam));
     }
     EXPECT_EQ(Format(S.MeterBore[1], "0.000000"), "0.041667");
     for (int slot : {1, 3, 4, 5}) EXPECT_EQ(Format(S.ShedderWidth[slot], "0.0000000"), "0.0079167");
@@ -92,18 +65,14 @@ TEST_F(Catalogue, EmptySlotsStayEmpty) {
     modMeterSpecs();
     int filled = 0;
     for (int slot = 0; slot <= kSlots; ++slot) {
-        const bool empty = S.MeterCode[slot].empty();
-        if (!empty) {
+        if (!S.MeterCode[slot].empty()) {
             ++filled;
             continue;
         }
-        SCOPED_TRACE(slot);
-        EXPECT_EQ(S.MeterBore[slot], 0);
-        EXPECT_EQ(S.ShedderWidth[slot], 0);
-        EXPECT_EQ(S.MeterMinFlow[slot], 0);
-        EXPECT_EQ(S.MeterMaxFlow[slot], 0);
-        EXPECT_EQ(S.MeterMaxSteam[slot], 0);
-        EXPECT_EQ(S.MeterLqdRey[slot], 0);
+        EXPECT_EQ(std::tuple(S.MeterBore[slot], S.ShedderWidth[slot], S.MeterMinFlow[slot], S.MeterMaxFlow[slot],
+                             S.MeterMaxSteam[slot], S.MeterLqdRey[slot]),
+                  std::tuple(0, 0, 0, 0, 0, 0))
+            << slot;
     }
     EXPECT_EQ(filled, 14);
     EXPECT_EQ(S.MeterCode[2], "");

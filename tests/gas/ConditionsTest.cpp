@@ -1,4 +1,3 @@
-#include <ostream>
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
@@ -6,50 +5,37 @@ namespace {
 
 class Conditions : public CoreTest {};
 
-struct PressureCase {
-    const char* unit;
-    float value;
-    double psia;
-    double psig;
-};
-
-std::ostream& operator<<(std::ostream& os, const PressureCase& c) { return os << c.value << " " << c.unit; }
-
-class OperatingPressure : public CoreTest,
-                          public ::testing::WithParamInterface<PressureCase> {};
-
-TEST_P(OperatingPressure, ConvertsToPsiaAndPsig) {
-    const PressureCase& c = GetParam();
+TEST_F(Conditions, OperatingPressureOfEveryUnitInPsiaAndPsig) {
+    const struct { const char* unit; float value; double psia, psig; } rows[] = {
+        {"psia", 100, 100, 85.304},
+        {"psig", 0, 14.696, 0},
+        {"psig", 100, 114.696, 100},
+        {"Bar G", 2, 2 * 14.5039 + 14.696, 2 * 14.5039},
+        {"Kg/cm^2 G", 3, 3 * 14.2235 + 14.696, 3 * 14.2235},
+        {"KPa G", 500, 500 * 0.145038 + 14.696, 500 * 0.145038},
+        {"Inches H2O G", 40, 40 * 0.036127 + 14.696, 40 * 0.036127},
+        {"Torr (mmHg) G", 760, 760 * 0.0193368 + 14.696, 760 * 0.0193368},
+        {"Bar A", 1, 14.5039, -0.1921},
+        {"bar a", 1, 14.5039, -0.1921}};
     auto& S = shared();
-    S.AtmoPressPsia = 14.696f;
-    S.PressIn = c.value;
-    S.PressUnitIn = c.unit;
-    modPressure();
-    EXPECT_TRUE(near(S.PressPsia, c.psia, 1e-6)) << c.unit;
-    EXPECT_NEAR(S.PressPsig, c.psig, 1e-5 * std::max(1.0, std::fabs(c.psig))) << c.unit;
-    EXPECT_EQ(S.PressUnitUpper, upper(c.unit));
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.value << " " << r.unit);
+        S.AtmoPressPsia = 14.696f;
+        S.PressIn = r.value;
+        S.PressUnitIn = r.unit;
+        modPressure();
+        EXPECT_TRUE(near(S.PressPsia, r.psia, 1e-6));
+        EXPECT_NEAR(S.PressPsig, r.psig, 1e-5 * std::max(1.0, std::fabs(r.psig)));
+        EXPECT_EQ(S.PressUnitUpper, upper(r.unit));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryUnit, OperatingPressure,
-    ::testing::Values(PressureCase{"psia", 100, 100, 85.304},
-                      PressureCase{"psig", 0, 14.696, 0},
-                      PressureCase{"psig", 100, 114.696, 100},
-                      PressureCase{"Bar G", 2, 2 * 14.5039 + 14.696, 2 * 14.5039},
-                      PressureCase{"Kg/cm^2 G", 3, 3 * 14.2235 + 14.696, 3 * 14.2235},
-                      PressureCase{"KPa G", 500, 500 * 0.145038 + 14.696, 500 * 0.145038},
-                      PressureCase{"Inches H2O G", 40, 40 * 0.036127 + 14.696, 40 * 0.036127},
-                      PressureCase{"Torr (mmHg) G", 760, 760 * 0.0193368 + 14.696,
-                                   760 * 0.0193368},
-                      PressureCase{"Bar A", 1, 14.5039, -0.1921},
-                      PressureCase{"bar a", 1, 14.5039, -0.1921}));
-
 TEST_F(Conditions, AbsolutePressuresOfAtmosphereAndReference) {
-    struct Row { const char* unit; float value; double psia; };
-    const Row rows[] = {{"psia", 14.696f, 14.696}, {"Bar A", 1.01325f, 1.01325 * 14.5039},
-                        {"Kg/cm^2 A", 1, 14.2235}, {"KPa A", 101.325f, 101.325 * 0.145038}};
+    const struct { const char* unit; float value; double psia; } rows[] = {
+        {"psia", 14.696f, 14.696}, {"Bar A", 1.01325f, 1.01325 * 14.5039},
+        {"Kg/cm^2 A", 1, 14.2235}, {"KPa A", 101.325f, 101.325 * 0.145038}};
     auto& S = shared();
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         S.AtmoPressIn = r.value;
         S.AtmoPressUnitIn = r.unit;
         S.PressRefIn = r.value * 2;
@@ -61,82 +47,54 @@ TEST_F(Conditions, AbsolutePressuresOfAtmosphereAndReference) {
     }
 }
 
+// Gauge-only and absolute-only units are not offered in the other list.
 TEST_F(Conditions, UnknownUnitsChangeNothing) {
     auto& S = shared();
     S.AtmoPressPsia = 14.696f;
-    S.PressPsia = 1;
-    S.PressPsig = 2;
-    S.PressRefPsia = 3;
-    S.TempDegF = 4;
-    S.TempDegC = 5;
-    S.TempDegR = 6;
-    S.TempRefDegR = 7;
-    S.TempRefDegF = 8;
-    S.PipeIdIn = 9;
-    S.PipeIdMm = 10;
-    S.PipeAreaSqFt = 11;
-    // Gauge-only and absolute-only units are not offered in the other list.
+    S.PressPsia = 1, S.PressPsig = 2, S.PressRefPsia = 3;
+    S.TempDegF = 4, S.TempDegC = 5, S.TempDegR = 6, S.TempRefDegR = 7, S.TempRefDegF = 8;
+    S.PipeIdIn = 9, S.PipeIdMm = 10, S.PipeAreaSqFt = 11;
     S.AtmoPressIn = S.PressIn = S.PressRefIn = S.TempIn = S.TempRefIn = S.PipeSizeIn = 50;
     S.AtmoPressUnitIn = "psig";
     S.PressUnitIn = "Kg/cm^2 A";
     S.PressRefUnitIn = "Bar G";
     S.TempUnitIn = S.TempRefUnitIn = "deg K";
     S.PipeUnitIn = "feet";
+    const SharedState was = S;
     modAtmoPress();
     modPressure();
     modPressureRef();
     modTemperature();
     modTemperatureRef();
     modPipeSize();
-    EXPECT_EQ(S.AtmoPressPsia, 14.696f);
-    EXPECT_EQ(S.PressPsia, 1);
-    EXPECT_EQ(S.PressPsig, 2);
-    EXPECT_EQ(S.PressRefPsia, 3);
-    EXPECT_EQ(S.TempDegF, 4);
-    EXPECT_EQ(S.TempDegC, 5);
-    EXPECT_EQ(S.TempDegR, 6);
-    EXPECT_EQ(S.TempRefDegR, 7);
-    EXPECT_EQ(S.TempRefDegF, 8);
-    EXPECT_EQ(S.PipeIdIn, 9);
-    EXPECT_EQ(S.PipeIdMm, 10);
-    EXPECT_EQ(S.PipeAreaSqFt, 11);
+    auto values = [](const SharedState& s) {
+        return std::tuple(s.AtmoPressPsia, s.PressPsia, s.PressPsig, s.PressRefPsia, s.TempDegF, s.TempDegC,
+                          s.TempDegR, s.TempRefDegR, s.TempRefDegF, s.PipeIdIn, s.PipeIdMm, s.PipeAreaSqFt);
+    };
+    EXPECT_EQ(values(S), values(was));
     EXPECT_EQ(S.PipeUnitUpper, "FEET");
 }
 
-struct TempCase {
-    const char* unit;
-    float value;
-    double degF, degC, degR;
-};
-
-std::ostream& operator<<(std::ostream& os, const TempCase& c) { return os << c.value << " " << c.unit; }
-
-class OperatingTemperature : public CoreTest,
-                             public ::testing::WithParamInterface<TempCase> {};
-
-TEST_P(OperatingTemperature, ConvertsToEveryScale) {
-    const TempCase& c = GetParam();
+TEST_F(Conditions, TemperaturesOfEveryUnitOnEveryScale) {
+    const struct { const char* unit; float value; double degF, degC, degR; } rows[] = {
+        {"deg F", 60, 60, 15.5555556, 519.67},  {"deg F", -40, -40, -40, 419.67},
+        {"deg C", 0, 32, 0, 491.67},            {"deg c", 100, 212, 100, 671.67},
+        {"DEG C", -40, -40, -40, 419.67},       {"deg R", 519.67f, 60, 15.5555556, 519.67},
+        {"Deg r", 0, -459.67, -273.15, 0}};
     auto& S = shared();
-    S.TempIn = S.TempRefIn = c.value;
-    S.TempUnitIn = S.TempRefUnitIn = c.unit;
-    modTemperature();
-    modTemperatureRef();
-    EXPECT_NEAR(S.TempDegF, c.degF, 1e-4) << c.unit;
-    EXPECT_NEAR(S.TempDegC, c.degC, 1e-4) << c.unit;
-    EXPECT_NEAR(S.TempDegR, c.degR, 1e-4) << c.unit;
-    EXPECT_NEAR(S.TempRefDegF, c.degF, 1e-4) << c.unit;
-    EXPECT_NEAR(S.TempRefDegR, c.degR, 1e-4) << c.unit;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.value << " " << r.unit);
+        S.TempIn = S.TempRefIn = r.value;
+        S.TempUnitIn = S.TempRefUnitIn = r.unit;
+        modTemperature();
+        modTemperatureRef();
+        EXPECT_NEAR(S.TempDegF, r.degF, 1e-4);
+        EXPECT_NEAR(S.TempDegC, r.degC, 1e-4);
+        EXPECT_NEAR(S.TempDegR, r.degR, 1e-4);
+        EXPECT_NEAR(S.TempRefDegF, r.degF, 1e-4);
+        EXPECT_NEAR(S.TempRefDegR, r.degR, 1e-4);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryUnit, OperatingTemperature,
-    ::testing::Values(TempCase{"deg F", 60, 60, 15.5555556, 519.67},
-                      TempCase{"deg F", -40, -40, -40, 419.67},
-                      TempCase{"deg C", 0, 32, 0, 491.67},
-                      TempCase{"deg c", 100, 212, 100, 671.67},
-                      TempCase{"DEG C", -40, -40, -40, 419.67},
-                      TempCase{"deg R", 519.67f, 60, 15.5555556, 519.67},
-                      TempCase{"Deg r", 0, -459.67, -273.15, 0}));
 
 TEST_F(Conditions, CelsiusBuildsRankineFromTheStoredFahrenheit) {
     auto& S = shared();
@@ -150,46 +108,36 @@ TEST_F(Conditions, CelsiusBuildsRankineFromTheStoredFahrenheit) {
     EXPECT_EQ(S.TempDegC, float((double(S.TempDegF) - 32) / 1.8));
 }
 
-struct PipeCase {
-    const char* unit;
-    float value;
-    double idIn, idMm, areaSqFt;
-};
-
-std::ostream& operator<<(std::ostream& os, const PipeCase& c) { return os << c.value << " " << c.unit; }
-
-class PipeSize : public CoreTest, public ::testing::WithParamInterface<PipeCase> {};
-
-TEST_P(PipeSize, GivesDiameterAndArea) {
-    const PipeCase& c = GetParam();
+TEST_F(Conditions, PipeSizeOfEveryUnitGivesDiameterAndArea) {
+    constexpr double kPi = 3.14159265359;
+    const double mm150 = kPi * std::pow(5.9055 / 2, 2) / 144, d24 = 24 * std::sqrt(0.1962624 / kPi),
+                 dm2 = 24 * std::sqrt(0.01824 * 10.7639 / kPi);
+    const struct { const char* unit; float value; double idIn, idMm, areaSqFt; } rows[] = {
+        {"Inches", 6, 6, 152.4, kPi * 9 / 144},
+        {"inches", 2.067f, 2.067, 52.5018, 0.0233027},
+        {"Millimeters", 150, 5.9055, 150, mm150},
+        {"Meters", 0.15f, 5.9055, 150, mm150},
+        {"Centimeters", 15, 5.9055, 150, mm150},
+        {"Square Feet", 0.19635f, 6.000, 152.4, 0.19635},
+        {"Square Meters", 0.01824f, dm2, 25.4 * dm2, 0.01824 * 10.7639},
+        {"Square Centimeters", 182.4f, d24, 25.4 * d24, 0.1962624},
+        {"Square Millimeters", 18240, d24, 25.4 * d24, 0.1962624}};
     auto& S = shared();
-    S.PipeSizeIn = c.value;
-    S.PipeUnitIn = c.unit;
-    modPipeSize();
-    EXPECT_TRUE(near(S.PipeIdIn, c.idIn, 2e-5)) << c.unit;
-    EXPECT_TRUE(near(S.PipeIdMm, c.idMm, 2e-5)) << c.unit;
-    EXPECT_TRUE(near(S.PipeAreaSqFt, c.areaSqFt, 2e-5)) << c.unit;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.value << " " << r.unit);
+        S.PipeSizeIn = r.value;
+        S.PipeUnitIn = r.unit;
+        modPipeSize();
+        EXPECT_TRUE(near(S.PipeIdIn, r.idIn, 2e-5));
+        EXPECT_TRUE(near(S.PipeIdMm, r.idMm, 2e-5));
+        EXPECT_TRUE(near(S.PipeAreaSqFt, r.areaSqFt, 2e-5));
+    }
 }
 
-constexpr double kSixInchArea = 3.14159265359 * 9 / 144;  // 0.19635 ft^2
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryUnit, PipeSize,
-    ::testing::Values(
-        PipeCase{"Inches", 6, 6, 152.4, kSixInchArea},
-        PipeCase{"inches", 2.067f, 2.067, 52.5018, 0.0233027},
-        PipeCase{"Millimeters", 150, 5.9055, 150, 3.14159265359 * std::pow(5.9055 / 2, 2) / 144},
-        PipeCase{"Meters", 0.15f, 5.9055, 150, 3.14159265359 * std::pow(5.9055 / 2, 2) / 144},
-        PipeCase{"Centimeters", 15, 5.9055, 150, 3.14159265359 * std::pow(5.9055 / 2, 2) / 144},
-        PipeCase{"Square Feet", 0.19635f, 6.000, 152.4, 0.19635},
-        PipeCase{"Square Meters", 0.01824f, 24 * std::sqrt(0.01824 * 10.7639 / 3.14159265359),
-                 25.4 * 24 * std::sqrt(0.01824 * 10.7639 / 3.14159265359), 0.01824 * 10.7639},
-        PipeCase{"Square Centimeters", 182.4f, 24 * std::sqrt(0.1962624 / 3.14159265359),
-                 25.4 * 24 * std::sqrt(0.1962624 / 3.14159265359), 0.1962624},
-        PipeCase{"Square Millimeters", 18240, 24 * std::sqrt(0.1962624 / 3.14159265359),
-                 25.4 * 24 * std::sqrt(0.1962624 / 3.14159265359), 0.1962624}));
-
-TEST_F(Conditions, MillimetresAreKeptAsEntered) {
+// Millimetres are kept as entered, not converted back from the inches; the
+// area of a length unit comes from the 32-bit diameter, an entered area is
+// not rounded again.
+TEST_F(Conditions, PipeFiguresKeepTheEnteredValue) {
     auto& S = shared();
     S.PipeSizeIn = 150;
     S.PipeUnitIn = "Millimeters";
@@ -197,10 +145,6 @@ TEST_F(Conditions, MillimetresAreKeptAsEntered) {
     EXPECT_EQ(S.PipeIdMm, 150.0f);
     EXPECT_EQ(Format(S.PipeIdIn, "0.0000"), "5.9055");
     EXPECT_NE(S.PipeIdMm, float(double(S.PipeIdIn) * 25.4));
-}
-
-TEST_F(Conditions, AreaOfALengthUnitComesFromThe32BitDiameter) {
-    auto& S = shared();
     S.PipeSizeIn = 2.067f;
     S.PipeUnitIn = "Inches";
     modPipeSize();
@@ -208,7 +152,7 @@ TEST_F(Conditions, AreaOfALengthUnitComesFromThe32BitDiameter) {
     S.PipeSizeIn = 0.19635f;
     S.PipeUnitIn = "SQUARE FEET";
     modPipeSize();
-    EXPECT_DOUBLE_EQ(S.PipeAreaSqFt, double(0.19635f));  // not rounded again
+    EXPECT_DOUBLE_EQ(S.PipeAreaSqFt, double(0.19635f));
     EXPECT_EQ(Format(S.PipeIdIn, "0.000"), "6.000");
 }
 

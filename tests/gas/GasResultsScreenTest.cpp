@@ -14,10 +14,8 @@ protected:
     // Enters an air case on the input screen and presses Find Meter.
     void sizeCase(const char* psig, const char* degF, const char* pipe, const char* flow) {
         for (const auto& [name, text] : {std::pair{"txtPressIn", psig}, {"txtTempIn", degF},
-                                         {"txtPipeSizeIn", pipe}, {"txtFlowRateIn", flow}}) {
-            type(name, text);
-            leave();
-        }
+                                         {"txtPipeSizeIn", pipe}, {"txtFlowRateIn", flow}})
+            fill(name, text);
         pick("cboMediaIn", "AIR");
         findMeter();
     }
@@ -69,13 +67,14 @@ TEST_F(GasResults, FindMeterShowsTheWorkedCases) {
         beeps = 0;
         if (c.refAt40C) {
             pick("cboTempRefUnitIn", "deg C");
-            type("txtTempRefIn", "40");
-            leave();
+            fill("txtTempRefIn", "40");
         }
         sizeCase(c.psig, "70", c.pipe, c.flow);
         EXPECT_EQ(rows("lstMeter"), c.meters);
         EXPECT_EQ(rows("lstFlowLow"), c.low);
-        if (c.high != QStringList{"*"}) EXPECT_EQ(rows("lstFlowHi"), c.high);
+        if (c.high != QStringList{"*"}) {
+            EXPECT_EQ(rows("lstFlowHi"), c.high);
+        }
         EXPECT_EQ(rows("lstErrorBox"), c.notes);
         EXPECT_EQ(beeps, c.beeps);
         EXPECT_EQ(flags(), c.flags);
@@ -129,8 +128,12 @@ TEST_F(GasResults, EveryWayOfClosingClearsTheFlags) {
         EXPECT_FALSE(Shell::instance().isLoaded(results_));
         EXPECT_EQ(flags(), "0000");
         EXPECT_EQ(childForms(), c.childrenAfter);
-        if (c.focusAfter) EXPECT_EQ(focused(), c.focusAfter);
-        if (c.childrenAfter.front() == input_) EXPECT_EQ(menuBarText(), "File|Tools|Help|About");
+        if (c.focusAfter) {
+            EXPECT_EQ(focused(), c.focusAfter);
+        }
+        if (c.childrenAfter.front() == input_) {
+            EXPECT_EQ(menuBarText(), "File|Tools|Help|About");
+        }
         EXPECT_TRUE(messages.empty());
     }
 }

@@ -1,4 +1,3 @@
-#include <ostream>
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
@@ -6,86 +5,62 @@ namespace {
 
 class Media : public CoreTest {
 protected:
-    static void at(float psia, float degF) {
+    static void at(const char* medium, float psia, float degF) {
+        shared().MediaIn = medium;
         shared().PressPsia = psia;
         shared().TempDegR = float(double(degF) + 459.67);
+        modMediaIn();
+    }
+    // The ideal-gas density of the medium's specific gravity.
+    static double idealGas(double specGravity) {
+        return double(shared().PressPsia) * specGravity / (double(shared().TempDegR) * 0.370484);
     }
 };
 
-struct SteamCase {
-    float psia;
-    float degF;
-    const char* density;  // lb/ft^3, "0.00000"
-};
-
-std::ostream& operator<<(std::ostream& os, const SteamCase& c) { return os << c.psia << " psia " << c.degF << " F"; }
-
-class SteamDensity : public CoreTest, public ::testing::WithParamInterface<SteamCase> {};
-
-TEST_P(SteamDensity, MatchesTheSteamTables) {
-    const SteamCase& c = GetParam();
+// Density, and the specific volume of the steam routine itself.
+TEST_F(Media, SaturatedSteamMatchesTheSteamTables) {
+    const struct { float psia, degF; const char *density, *volume, *volumeFormat; } rows[] = {
+        {100, 500, "0.17896", "5.5877", "0.0000"}, {14.696f, 212, "0.03732", "26.799", "0.000"},
+        {250, 407, "0.53661", nullptr, nullptr}};
     auto& S = shared();
-    S.MediaIn = kSteamSaturated;
-    S.PressPsia = c.psia;
-    S.TempDegR = float(double(c.degF) + 459.67);
-    modMediaIn();
-    EXPECT_EQ(Format(S.DensityLbFt3, "0.00000"), c.density) << c.psia << " psia " << c.degF;
-}
-
-INSTANTIATE_TEST_SUITE_P(WorkedStates, SteamDensity,
-                         ::testing::Values(SteamCase{100, 500, "0.17896"},
-                                           SteamCase{14.696f, 212, "0.03732"},
-                                           SteamCase{250, 407, "0.53661"}));
-
-TEST_F(Media, SpecificVolumesOfTheWorkedSteamStates) {
-    auto& S = shared();
-    S.MediaIn = kSteamSaturated;
-    S.ViscCoefA = -1.5395f;
-    S.ViscCoefB = 0.0143f;
-    at(100, 500);
-    modSteamCalc();
-    EXPECT_EQ(Format(1 / S.DensityLbFt3, "0.0000"), "5.5877");
-    at(14.696f, 212);
-    modSteamCalc();
-    EXPECT_EQ(Format(1 / S.DensityLbFt3, "0.000"), "26.799");
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.psia << " psia " << r.degF << " F");
+        at(kSteamSaturated, r.psia, r.degF);
+        EXPECT_EQ(Format(S.DensityLbFt3, "0.00000"), r.density);
+        S.ViscCoefA = -1.5395f;
+        S.ViscCoefB = 0.0143f;
+        modSteamCalc();
+        if (r.volume) {
+            EXPECT_EQ(Format(1 / S.DensityLbFt3, r.volumeFormat), r.volume);
+        }
+    }
+    at(kSteamSaturated, 14.696f, 212);
     EXPECT_EQ(Format(S.ViscCp, "0.00000"), "0.01200");
 }
 
 TEST_F(Media, AirIsAnIdealGasWithALinearViscosity) {
     auto& S = shared();
-    S.MediaIn = "AIR";
-    at(100, 60);
-    modMediaIn();
+    at("AIR", 100, 60);
     EXPECT_EQ(S.SpecGravity, 1.0f);
     EXPECT_EQ(Format(S.DensityLbFt3, "0.00000"), "0.51940");
     EXPECT_EQ(Format(S.ViscCp, "0.00000"), "0.01754");
     EXPECT_DOUBLE_EQ(S.ViscCp, S.ViscLbFtSec * 1488.1617);
-}
-
-TEST_F(Media, AcetyleneViscosityDoesNotDependOnTemperature) {
-    auto& S = shared();
-    S.MediaIn = "acetylene";
-    for (float degF : {-40.0f, 60.0f, 500.0f}) {
-        at(50, degF);
-        modMediaIn();
+    for (float degF : {-40.0f, 60.0f, 500.0f}) {  // acetylene's viscosity is constant
+        at("acetylene", 50, degF);
         EXPECT_EQ(Format(S.ViscCp, "0.00000"), "0.00935") << degF;
     }
 }
 
 TEST_F(Media, EveryTableRowSetsItsConstants) {
     auto& S = shared();
-    at(100, 60);
     for (const GasMedium& m : gasMedia()) {
-        S.MediaIn = m.name;
         S.SpecGravity = S.ViscCoefA = S.ViscCoefB = -99;
-        modMediaIn();
-        EXPECT_EQ(S.SpecGravity, m.specGravity) << m.name;
-        EXPECT_EQ(S.ViscCoefA, m.viscCoefA) << m.name;
-        EXPECT_EQ(S.ViscCoefB, m.viscCoefB) << m.name;
+        at(m.name.c_str(), 100, 60);
+        EXPECT_EQ(std::tuple(S.SpecGravity, S.ViscCoefA, S.ViscCoefB),
+                  std::tuple(m.specGravity, m.viscCoefA, m.viscCoefB))
+            << m.name;
         if (m.name != kSteamSaturated) {
-            EXPECT_DOUBLE_EQ(S.DensityLbFt3,
-                             100.0 * m.specGravity / (double(S.TempDegR) * 0.370484))
-                << m.name;
+            EXPECT_DOUBLE_EQ(S.DensityLbFt3, idealGas(m.specGravity)) << m.name;
         }
     }
     EXPECT_EQ(gasMedia().size(), 34u);
@@ -103,23 +78,14 @@ TEST_F(Media, TheScreenListLeavesOutAcetyleneAndPlainSteam) {
     EXPECT_EQ(std::count(list.begin(), list.end(), kSteamSaturated), 1);
 }
 
-TEST_F(Media, PlainSteamEndsWithTheIdealGasDensity) {
-    auto& S = shared();
-    S.MediaIn = "STEAM";
-    at(100, 500);
-    modMediaIn();
-    EXPECT_DOUBLE_EQ(S.DensityLbFt3,
-                     100.0 * double(0.6318f) / (double(S.TempDegR) * 0.370484));
-}
-
-TEST_F(Media, LowerCaseSteamIsFoundButTreatedAsAGas) {
-    auto& S = shared();
-    S.MediaIn = "steam (saturated)";
-    at(100, 500);
-    modMediaIn();
-    EXPECT_EQ(S.SpecGravity, 0.6318f);
-    EXPECT_DOUBLE_EQ(S.DensityLbFt3,
-                     100.0 * double(0.6318f) / (double(S.TempDegR) * 0.370484));
+// Plain steam, and saturated steam in lower case, are found in the table but
+// treated as a gas.
+TEST_F(Media, OtherSteamsEndWithTheIdealGasDensity) {
+    for (const char* medium : {"STEAM", "steam (saturated)"}) {
+        at(medium, 100, 500);
+        EXPECT_EQ(shared().SpecGravity, 0.6318f) << medium;
+        EXPECT_DOUBLE_EQ(shared().DensityLbFt3, idealGas(double(0.6318f))) << medium;
+    }
 }
 
 TEST_F(Media, OtherAsksForTheCustomGasAndKeepsItsValues) {
@@ -131,27 +97,20 @@ TEST_F(Media, OtherAsksForTheCustomGasAndKeepsItsValues) {
         shared().DensityLbFt3 = 0.123;
         shared().ViscCp = 0.02;
     };
-    S.MediaIn = "OTHER";
-    at(100, 60);
-    modMediaIn();
+    at("OTHER", 100, 60);
     EXPECT_EQ(customGasAsked, 1);
     EXPECT_FALSE(S.OtherMediaFlag);
     EXPECT_EQ(S.DensityLbFt3, 0.123);  // no density recomputation after the dialog
     EXPECT_EQ(S.ViscCp, 0.02);
     modCalcDensVisc();  // the next pressure edit recomputes from the constants
-    EXPECT_DOUBLE_EQ(S.DensityLbFt3, 100.0 * 0.5 / (double(S.TempDegR) * 0.370484));
+    EXPECT_DOUBLE_EQ(S.DensityLbFt3, idealGas(0.5));
 }
 
 TEST_F(Media, UnknownMediumKeepsTheConstantsAndRecomputes) {
-    auto& S = shared();
-    S.MediaIn = "ARGON";
-    at(100, 60);
-    modMediaIn();
-    S.MediaIn = "KRYPTON";
-    at(200, 60);
-    modMediaIn();
-    EXPECT_EQ(S.SpecGravity, 1.379f);
-    EXPECT_DOUBLE_EQ(S.DensityLbFt3, 200.0 * double(1.379f) / (double(S.TempDegR) * 0.370484));
+    at("ARGON", 100, 60);
+    at("KRYPTON", 200, 60);
+    EXPECT_EQ(shared().SpecGravity, 1.379f);
+    EXPECT_DOUBLE_EQ(shared().DensityLbFt3, idealGas(double(1.379f)));
     EXPECT_EQ(customGasAsked, 0);
 }
 
@@ -162,10 +121,7 @@ TEST_F(Media, ZeroTemperatureGivesANonFiniteDensityQuietly) {
     S.TempDegR = 0;
     modMediaIn();
     EXPECT_FALSE(std::isfinite(S.DensityLbFt3));
-    S.MediaIn = kSteamSaturated;
-    S.PressPsia = 0;
-    S.TempDegR = 600;
-    modMediaIn();
+    at(kSteamSaturated, 0, 600 - 459.67f);
     EXPECT_FALSE(std::isfinite(S.DensityLbFt3) && S.DensityLbFt3 != 0);
     EXPECT_TRUE(messages.empty());
 }

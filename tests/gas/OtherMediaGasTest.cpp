@@ -69,9 +69,11 @@ private:
     }
 };
 
+// It opens with the name, selected, and the two choices only; the name is
+// stored on Enter and on leaving.
 TEST_F(OtherMediaGas, OpensWithOnlyTheNameAndTheTwoChoices) {
     shared().OtherMediaName = "Argon mix";
-    run([](QDialog& d) {
+    run([this](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), " Other Media");
         EXPECT_EQ(shownFields(d), "");
         for (const char* n : {"lblNewMedia", "txtNewMedia", "fraSgDens", "optDens", "optSg", "fraVisc",
@@ -81,17 +83,12 @@ TEST_F(OtherMediaGas, OpensWithOnlyTheNameAndTheTwoChoices) {
         EXPECT_EQ(shared().OtherMediaName, "Special Gas");
         EXPECT_EQ(focused(d), "txtNewMedia");
         EXPECT_EQ(box(d, "txtNewMedia")->selectedText(), "Special Gas");
-    });
-}
 
-TEST_F(OtherMediaGas, TheNameIsStoredOnEnterAndOnLeaving) {
-    run([this](QDialog& d) {
         typeInto(d, "txtNewMedia", "Flue gas");
         enter(d, "txtNewMedia");
         EXPECT_EQ(shared().OtherMediaName, "Flue gas");
         EXPECT_EQ(focused(d), "optSg");
         EXPECT_FALSE(checked(d, "optSg"));
-
         typeInto(d, "txtNewMedia", "Kiln gas");
         get(d, "optDens")->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(shared().OtherMediaName, "Kiln gas");
@@ -116,13 +113,20 @@ TEST_F(OtherMediaGas, ADensityInKilogramsPerCubicMetreGivesTheGravity) {
         EXPECT_EQ(shownFields(d), "txtOtherDensity lblDensUnit txtOtherSpecGrav");
         EXPECT_FALSE(checked(d, "optDens"));
         EXPECT_EQ(focused(d), "optViscAB");
-        // The same option can be picked again after an entry.
+        // The same option can be picked again after an entry; leaving the box
+        // stores the density without moving the focus.
         click(d, "optDens");
         EXPECT_EQ(timesShown("frmOtherDensUnit"), 2);
         EXPECT_EQ(focused(d), "txtOtherDensity");
+        typeInto(d, "txtOtherDensity", "3.204");
+        click(d, "txtNewMedia");
+        EXPECT_TRUE(near(shared().DensityLbFt3, 3.204 * 0.0624, 1e-6));
+        EXPECT_EQ(box(d, "txtOtherSpecGrav")->text().toStdString(), General(shared().SpecGravity));
+        EXPECT_FALSE(checked(d, "optDens"));
+        EXPECT_EQ(focused(d), "txtNewMedia");
     });
     EXPECT_EQ(shared().OtherDensUnit, "Kg/m^3");
-    EXPECT_EQ(shared().OtherDensIn, 1.2);
+    EXPECT_EQ(shared().OtherDensIn, 3.204);
 }
 
 TEST_F(OtherMediaGas, AGravityOfOneShowsTheDensityOfAir) {
@@ -139,19 +143,6 @@ TEST_F(OtherMediaGas, AGravityOfOneShowsTheDensityOfAir) {
         EXPECT_FALSE(checked(d, "optSg"));
         EXPECT_EQ(focused(d), "optViscAB");
         EXPECT_EQ(timesShown("frmOtherDensUnit"), 0);
-    });
-}
-
-TEST_F(OtherMediaGas, LeavingTheDensityBoxStoresItWithoutMovingTheFocus) {
-    densityUnitDialogPicks("optPcft");
-    run([](QDialog& d) {
-        click(d, "optDens");
-        typeInto(d, "txtOtherDensity", "0.2");
-        click(d, "txtNewMedia");
-        EXPECT_EQ(shared().DensityLbFt3, 0.2);
-        EXPECT_EQ(box(d, "txtOtherSpecGrav")->text().toStdString(), General(shared().SpecGravity));
-        EXPECT_FALSE(checked(d, "optDens"));
-        EXPECT_EQ(focused(d), "txtNewMedia");
     });
 }
 
@@ -174,7 +165,9 @@ TEST_F(OtherMediaGas, AUnitDialogClosedWithoutAChoiceKeepsTheUnitItHad) {
         });
         EXPECT_EQ(shared().OtherDensUnit, r.unitBefore);
         EXPECT_TRUE(near(shared().DensityLbFt3, r.lbFt3After, 1e-12));
-        if (r.lbFt3After == 9.5) EXPECT_EQ(shared().SpecGravity, 0.75f);
+        if (r.lbFt3After == 9.5) {
+            EXPECT_EQ(shared().SpecGravity, 0.75f);
+        }
     }
 }
 

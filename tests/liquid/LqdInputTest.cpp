@@ -56,13 +56,14 @@ TEST_F(LiquidInput, StartsWithTheStartUpCase) {
         {"txtMediaIn", "WATER"}, {"txtFlowRateIn", "500"}, {"txtPipeSizeIn", "6"}, {"txtTempIn", "70"},
         {"txtViscIn", "1.12"},   {"txtDensityIn", "62.3663"}, {"txtSpecGravIn", "1"}};
     for (const auto& [name, text] : boxes) EXPECT_EQ(box(name)->text(), text) << name;
-    const struct { const char* name; const char* text; int entries; bool editable; } lists[] = {
-        {"cboFlowUnit", "GPM", 13, true},   {"cboPipeUnit", "INCHES", 8, false}, {"cboTempUnit", "deg F", 3, false},
-        {"cboViscUnit", "centipoise", 5, true}, {"cboDensUnit", "lbm/ft^3", 3, false}};
+    const struct { const char* name; const char* text; const units::List& entries; bool editable; } lists[] = {
+        {"cboFlowUnit", "GPM", units::liquidFlow, true},      {"cboPipeUnit", "INCHES", units::pipe, false},
+        {"cboTempUnit", "deg F", units::temperature, false},  {"cboViscUnit", "centipoise", units::viscosity, true},
+        {"cboDensUnit", "lbm/ft^3", units::density, false}};
     for (const auto& l : lists) {
         SCOPED_TRACE(l.name);
         EXPECT_EQ(list(l.name)->currentText(), l.text);
-        EXPECT_EQ(list(l.name)->count(), l.entries);
+        EXPECT_EQ(entries(l.name), qtList(l.entries));
         EXPECT_EQ(list(l.name)->isEditable(), l.editable);
     }
     expectNoDensityChoice();
@@ -201,7 +202,7 @@ TEST_F(LiquidInput, SpecificGravityGivesTheDensityInPoundsPerCubicFoot) {
     EXPECT_EQ(Format(S.SpecGravity, "0.0000"), "0.8000");
 }
 
-TEST_F(LiquidInput, DensityUpdatesTheSpecificGravityAndTheViscosity) {
+TEST_F(LiquidInput, DensityUpdatesTheSpecificGravityTheViscosityAndAMassFlow) {
     click("optDens");
     EXPECT_TRUE(box("txtDensityIn")->isEnabled() && list("cboDensUnit")->isEnabled());
     EXPECT_FALSE(box("txtSpecGravIn")->isEnabled());
@@ -222,16 +223,13 @@ TEST_F(LiquidInput, DensityUpdatesTheSpecificGravityAndTheViscosity) {
     keys("0");
     EXPECT_EQ(S.LqdDensityIn, 500);
     EXPECT_TRUE(near(S.LqdFlowGpm, gpm / 10, 1e-6));
-}
 
-TEST_F(LiquidInput, DensityBoxesTakeDigitsAndPointsOnly) {
-    click("optDens");
-    keys("62.5");
+    // The density and specific-gravity boxes take digits and points only.
     keys("a-e ");
     enter("txtDensityIn");
-    EXPECT_EQ(box("txtDensityIn")->text(), "62.5");
+    EXPECT_EQ(box("txtDensityIn")->text(), "500");
     EXPECT_EQ(focused(), "txtDensityIn");
-    EXPECT_EQ(S.LqdDensityIn, 62.5f);
+    EXPECT_EQ(S.LqdDensityIn, 500);
     click("optSpecGrav");
     keys("x1.1");
     EXPECT_EQ(box("txtSpecGravIn")->text(), "1.1");
@@ -274,14 +272,12 @@ TEST_F(LiquidInput, ANumberBoxRefusesTextThatIsNoNumberAndTakesEmptyAsZero) {
     }
     EXPECT_EQ(beeps, 3);
     EXPECT_TRUE(messages.empty());
-    type("txtTempIn", "");
-    leave();
+    fill("txtTempIn", "");
     EXPECT_EQ(std::tuple(S.TempIn, S.TempDegF), std::tuple(0.0f, 0.0f));
 }
 
 TEST_F(LiquidInput, FindMeterOpensTheResultsBesideTheInputScreen) {
-    type("txtViscIn", "1");
-    leave();
+    fill("txtViscIn", "1");
     findMeter();
     EXPECT_EQ(childForms(), (QStringList{"frmLqdInput", "frmLqdResults"}));
     EXPECT_EQ(rows("lstMeter"), QStringList{"QNL"});
@@ -307,10 +303,8 @@ TEST_F(LiquidInput, FindMeterOpensTheResultsBesideTheInputScreen) {
 }
 
 TEST_F(LiquidInput, MenuCommandCommitsTheBoxBeingTyped) {
-    type("txtPipeSizeIn", "1.049");
-    leave();
-    type("txtViscIn", "1");
-    leave();
+    fill("txtPipeSizeIn", "1.049");
+    fill("txtViscIn", "1");
     type("txtFlowRateIn", "20");
     menuItem("mnuCalcFlow")->trigger();
     settle();
@@ -322,8 +316,7 @@ TEST_F(LiquidInput, SetDefaultsRestoresTheStartUpCase) {
     click("optDens");
     ASSERT_TRUE(option("optDens")->isChecked());
     pick("cboViscUnit", "ssu");
-    type("txtFlowRateIn", "300");
-    leave();
+    fill("txtFlowRateIn", "300");
     findMeter();
     ASSERT_EQ(S.MeterModel[33], "QNL");
     closeResults();
@@ -342,8 +335,8 @@ TEST_F(LiquidInput, SetDefaultsRestoresTheStartUpCase) {
     }
 }
 
-// The range chart comes later and is disabled; the averaging-tube items
-// follow the build option (a hidden item also reports itself disabled).
+// The averaging-tube items follow the build option (a hidden item also
+// reports itself disabled).
 TEST_F(LiquidInput, Menus) {
     const QString norvane = kShowNorvane ? "enabled|shown" : "disabled|hidden";
     EXPECT_EQ(menuRows(), (QStringList{
@@ -360,7 +353,7 @@ TEST_F(LiquidInput, Menus) {
                               "|-||enabled|shown",
                               "mnuSizeNorvane|Size Norvane||" + norvane,
                               "mnuSizeNorvaneSeparator|-||" + norvane,
-                              "mnuStdMtrRng|Liquid Meter Standard Ranges||disabled|shown",
+                              "mnuStdMtrRng|Liquid Meter Standard Ranges||enabled|shown",
                               "|-||enabled|shown",
                               "mnuDefaults|Set Defaults||enabled|shown",
                               "|-||enabled|shown",
@@ -374,7 +367,9 @@ TEST_F(LiquidInput, Menus) {
     EXPECT_EQ(Shell::instance().loadedForms(), QStringList{"frmLqdInput"});
 }
 
-TEST_F(LiquidInput, CloseAndSizeGasSteamLandOnTheIntroScreen) {
+// Size Gas/Steam Meter and Close land on the intro screen; Exit with the
+// results open leaves no window and asks nothing.
+TEST_F(LiquidInput, CloseSizeGasSteamAndExit) {
     menuItem("mnuSizeGasSteam")->trigger();
     settle();
     EXPECT_EQ(S.SizingType, "GAS");
@@ -386,6 +381,15 @@ TEST_F(LiquidInput, CloseAndSizeGasSteamLandOnTheIntroScreen) {
     settle();
     EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
     EXPECT_EQ(S.SizingType, "GAS");
+
+    Shell::instance().showChild(input_);
+    settle();
+    findMeter();
+    menuItem("mnuExit")->trigger();
+    settle();
+    EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
+    EXPECT_TRUE(parent->mdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(LiquidInput, EscapeKeepsTheScreenAndTheCase) {
@@ -404,15 +408,6 @@ TEST_F(LiquidInput, ClosingTheProgramWithARefusedViscosityExplainsOnceThenEnds) 
     EXPECT_EQ(messages[0].text, kInvalidViscosity);
     EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
     EXPECT_FALSE(parent->isVisible());
-}
-
-TEST_F(LiquidInput, ExitLeavesNoWindowAndAsksNothing) {
-    findMeter();
-    menuItem("mnuExit")->trigger();
-    settle();
-    EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
-    EXPECT_TRUE(parent->mdiArea()->subWindowList().isEmpty());
-    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

@@ -14,10 +14,8 @@ protected:
 
     // Water at 1 cP in the start-up line, at `gpm`.
     void waterAt(const char* gpm) {
-        type("txtViscIn", "1");
-        leave();
-        type("txtFlowRateIn", gpm);
-        leave();
+        fill("txtViscIn", "1");
+        fill("txtFlowRateIn", gpm);
         findMeter();
     }
     QString shown(const char* name) const { return control<QLineEdit>(results_, name)->text(); }
@@ -55,8 +53,7 @@ TEST_F(LiquidResults, ShowTheCaseTheFlowsAndTheFittingMeter) {
 }
 
 TEST_F(LiquidResults, NothingFitsBeepsOnce) {
-    type("txtTempIn", "301");
-    leave();
+    fill("txtTempIn", "301");
     waterAt("500");
     EXPECT_TRUE(rows("lstMeter").isEmpty());
     EXPECT_TRUE(rows("lstFlowLow").isEmpty());
@@ -106,10 +103,12 @@ TEST_F(LiquidResults, MenusAndTheirCommands) {
     menuItem("mnuBackPrsCalc", results_)->trigger();
     settle();
     EXPECT_EQ(modalsShown, std::vector<QString>{"frmLqdBackPrsCalc"});
+    // The chart computed for the case opens beside the results, and leaves
+    // the workflow at "LIQUID" for the next fixed chart.
     menuItem("mnuAllMtrRng", results_)->trigger();
     settle();
-    EXPECT_EQ(shared().SizingType, "ALL LIQUID");
-    EXPECT_TRUE(Shell::instance().isLoaded(results_));
+    EXPECT_EQ(childForms(), (QStringList{input_, results_, "frmStdMeterRange"}));
+    EXPECT_EQ(shared().SizingType, "LIQUID");
 }
 
 // The calculator, shown and active, driven while it runs.

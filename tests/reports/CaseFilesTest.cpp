@@ -1,60 +1,36 @@
 #include <sys/resource.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "support/CoreFixture.h"
+#include "support/UnitLists.h"
 
 namespace quorin::test {
 namespace {
-
-namespace fs = std::filesystem;
-using Texts = std::vector<std::string>;
 
 class CaseFiles : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '-');
-        dir = fs::temp_directory_path() / ("quorin-case-" + std::to_string(::getpid()) + "-" + name);
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        makeDir();
         shared().InputFileName = shared().LqdInputFileName = (dir / "case.dat").string();
-    }
-    void TearDown() override {
-        fs::remove_all(dir);
-        CoreTest::TearDown();
-    }
-    static std::string read(const fs::path& path) {
-        std::ostringstream s;
-        s << std::ifstream(path, std::ios::binary).rdbuf();
-        return s.str();
-    }
-    static void write(const fs::path& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
     }
     // Every value the two case files hold.
     static std::string wholeCase() {
         return gasCaseFileBytes() + liquidCaseFileBytes() + (shared().OtherMediaFlag ? "T" : "F");
     }
-    Texts entries() const {
-        Texts names;
+    Lines entries() const {
+        Lines names;
         for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
         return names;
     }
-    fs::path dir;
 };
 
 TEST_F(CaseFiles, TheLiquidStartUpFileIsItsFourteenLines) {
     loadLiquidDefaults(true);
     modLqdRecalc();
     ASSERT_FALSE(modLqdSaveInputData());
-    EXPECT_EQ(read(dir / "case.dat"),
+    EXPECT_EQ(readFile(dir / "case.dat"),
               "\"Quorin Dynarel Inc.\"\r\n\"Quorin Vortex Flow Meter\"\r\n500\r\n\"GPM\"\r\n"
               "6\r\n\"INCHES\"\r\n70\r\n\"deg F\"\r\n\"WATER\"\r\n1\r\n62.3663\r\n"
               "\"lbm/ft^3\"\r\n1.12\r\n\"centipoise\"\r\n");
@@ -70,7 +46,7 @@ TEST_F(CaseFiles, ALiquidCaseComesBackExactly) {
     S.LqdDensityIn = 1010.25f;
     ASSERT_FALSE(modLqdSaveInputData());
     const std::string saved = liquidCaseFileBytes();
-    EXPECT_NE(read(dir / "case.dat").find("\r\n0.000123\r\n"), std::string::npos);
+    EXPECT_NE(readFile(dir / "case.dat").find("\r\n0.000123\r\n"), std::string::npos);
     loadLiquidDefaults(false);
     ASSERT_FALSE(modLqdOpenInputData());
     EXPECT_EQ(S.LqdViscIn, 0.000123);
@@ -88,7 +64,7 @@ TEST_F(CaseFiles, TheOtherGasIsMarkedOnLine21AndItsNameComesBack) {
         S.OtherMediaName = "Freon 22";
         ASSERT_FALSE(modSaveInputData()) << medium;
         EXPECT_EQ(S.OtherMediaFlag, other) << medium;
-        const std::string bytes = read(dir / "case.dat");
+        const std::string bytes = readFile(dir / "case.dat");
         EXPECT_NE(bytes.find(other ? "\r\n#TRUE#\r\n\"Freon 22\"\r\n" : "\r\n#FALSE#\r\n"),
                   std::string::npos) << medium;
         loadGasDefaults();
@@ -101,31 +77,18 @@ TEST_F(CaseFiles, TheOtherGasIsMarkedOnLine21AndItsNameComesBack) {
 }
 
 TEST_F(CaseFiles, EveryUnitOfTheInputListsSurvives) {
-    // The unit lists of the two input screens.
-    const Texts gasFlow = {"ACFM", "ACF/Day", "SCFM", "SCF/Day", "m^3/Hr", "m^3/Day",
-                           "Nm^3/Hr", "Nm^3/Day", "lbs/min", "lbs/Hr", "Kg/Hr", "FPS", "FPM",
-                           "MPS", "LPM", "Metric Tons/Hr"};
-    const Texts pipe = {"INCHES", "MILLIMETERS", "CENTIMETERS", "METERS", "SQUARE FEET",
-                        "SQUARE MILLIMETERS", "SQUARE CENTIMETERS", "SQUARE METERS"};
-    const Texts press = {"PSIA", "PSIG", "BAR G", "Kg/cm^2 G", "KPa G", "INCHES H2O G",
-                         "TORR (mmHg) G", "BAR A"};
-    const Texts absolute = {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"};
-    const Texts temp = {"deg F", "deg C", "deg R"};
-    const Texts liquidFlow = {"GPM", "LPM", "Ft^3/Min", "Ft^3/Day", "m^3/Hr", "m^3/Day", "FPS",
-                              "FPM", "MPS", "lbs/Min", "lbs/Hr", "Kg/Hr", "Metric Tons/Hr"};
-    const Texts dens = {"lbm/ft^3", "Kg/m^3", "gm/cm^3"};
-    const Texts visc = {"centipoise", "centistokes", "lbm/ft-sec", "ft^2/sec", "ssu"};
+    using namespace units;
     auto& S = shared();
     S.LqdInputFileName = (dir / "liquid.dat").string();
     for (size_t k = 0; k < gasFlow.size(); ++k) {
-        auto pick = [k](const Texts& list, size_t shift = 0) { return list[(k + shift) % list.size()]; };
-        S.FlowUnitIn = pick(gasFlow), S.PipeUnitIn = pick(pipe), S.PressUnitIn = pick(press);
+        auto pick = [k](const List& list, size_t shift = 0) { return list[(k + shift) % list.size()]; };
+        S.FlowUnitIn = pick(gasFlow), S.PipeUnitIn = pick(pipe), S.PressUnitIn = pick(pressure);
         S.AtmoPressUnitIn = pick(absolute), S.PressRefUnitIn = pick(absolute, 1);
-        S.TempUnitIn = pick(temp), S.TempRefUnitIn = pick(temp, 1);
-        S.LqdFlowUnit = pick(liquidFlow), S.LqdDensUnit = pick(dens), S.LqdViscUnit = pick(visc);
+        S.TempUnitIn = pick(temperature), S.TempRefUnitIn = pick(temperature, 1);
+        S.LqdFlowUnit = pick(liquidFlow), S.LqdDensUnit = pick(density), S.LqdViscUnit = pick(viscosity);
         ASSERT_FALSE(modSaveInputData() || modLqdSaveInputData());
         const std::string saved = wholeCase();
-        EXPECT_NE(saved.find("\"" + pick(press) + "\"\r\n"), std::string::npos);
+        EXPECT_NE(saved.find("\"" + pick(pressure) + "\"\r\n"), std::string::npos);
         loadGasDefaults();
         loadLiquidDefaults(true);
         ASSERT_FALSE(modOpenInputData() || modLqdOpenInputData());
@@ -144,62 +107,41 @@ std::string liquidLines(int count, const char* line3 = "500") {
     return out;
 }
 
-struct OpenFailure {
-    const char* name;
-    bool gas;
-    std::string contents;  // of case.dat
-    const char* path;      // in the test's folder
-    int number, line;
-    const char* message;
-};
-
-std::ostream& operator<<(std::ostream& os, const OpenFailure& c) { return os << c.name; }
-
-class OpenFailures : public CaseFiles, public ::testing::WithParamInterface<OpenFailure> {};
-
-TEST_P(OpenFailures, LeaveTheCaseAsItWasAndSayWhy) {
-    const OpenFailure& c = GetParam();
+// The case and the message after a failed open.
+TEST_F(CaseFiles, AFailedOpenLeavesTheCaseAsItWasAndSaysWhy) {
+    const struct { bool gas; std::string contents; const char* path; int number, line; const char* message; } rows[] = {
+        {false, liquidLines(10), "case.dat", 62, 11, "62 - Input past end of file (line 11)"},
+        {false, liquidLines(14, "five hundred"), "case.dat", 13, 3, "13 - Type mismatch (line 3)"},
+        {false, liquidLines(14, "1E+39"), "case.dat", 6, 3, "6 - Overflow (line 3)"},  // too large for its field
+        {true, liquidLines(14), "case.dat", 13, 9, "13 - Type mismatch (line 9)"},    // a liquid file
+        {true, "", "case.dat", 62, 1, "62 - Input past end of file (line 1)"},
+        {false, "", "missing.dat", 53, 0, "Cannot Find File"},
+        {true, "", "no folder/case.dat", 76, 0, "Path Not Found"},
+        {false, "", "folder.dat", 75, 0, "75 - Path/File access error"}};
     auto& S = shared();
-    loadGasDefaults();
-    loadLiquidDefaults(false);
-    write(dir / "case.dat", c.contents);
     fs::create_directory(dir / "folder.dat");
-    S.InputFileName = S.LqdInputFileName = (dir / c.path).string();
-    const std::string before = wholeCase();
-    const FileError error = c.gas ? modOpenInputData() : modLqdOpenInputData();
-    EXPECT_EQ(error.number, c.number);
-    EXPECT_EQ(error.line, c.line);
-    EXPECT_EQ(openFailureMessage(error), c.message);
-    EXPECT_EQ(wholeCase(), before);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.message);
+        loadGasDefaults();
+        loadLiquidDefaults(false);
+        writeFile(dir / "case.dat", r.contents);
+        S.InputFileName = S.LqdInputFileName = (dir / r.path).string();
+        const std::string before = wholeCase();
+        const FileError error = r.gas ? modOpenInputData() : modLqdOpenInputData();
+        EXPECT_EQ(std::tuple(error.number, error.line), std::tuple(r.number, r.line));
+        EXPECT_EQ(openFailureMessage(error), r.message);
+        EXPECT_EQ(wholeCase(), before);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, OpenFailures,
-    ::testing::Values(
-        OpenFailure{"TenOfFourteenLines", false, liquidLines(10), "case.dat", 62, 11,
-                    "62 - Input past end of file (line 11)"},
-        OpenFailure{"TextWhereANumberBelongs", false, liquidLines(14, "five hundred"), "case.dat",
-                    13, 3, "13 - Type mismatch (line 3)"},
-        OpenFailure{"ANumberTooLargeForItsField", false, liquidLines(14, "1E+39"), "case.dat", 6,
-                    3, "6 - Overflow (line 3)"},
-        OpenFailure{"ALiquidFileOnTheGasScreen", true, liquidLines(14), "case.dat", 13, 9,
-                    "13 - Type mismatch (line 9)"},
-        OpenFailure{"AnEmptyFile", true, "", "case.dat", 62, 1,
-                    "62 - Input past end of file (line 1)"},
-        OpenFailure{"AMissingFile", false, "", "missing.dat", 53, 0, "Cannot Find File"},
-        OpenFailure{"AFolderThatDoesNotExist", true, "", "no folder/case.dat", 76, 0,
-                    "Path Not Found"},
-        OpenFailure{"AFolder", false, "", "folder.dat", 75, 0, "75 - Path/File access error"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Saving ----------------------------------------------------------------
 
 TEST_F(CaseFiles, SavingReplacesAnExistingFileAndLeavesNothingElse) {
-    write(dir / "case.dat", std::string(2000, 'x'));
+    writeFile(dir / "case.dat", std::string(2000, 'x'));
     loadLiquidDefaults(true);
     ASSERT_FALSE(modLqdSaveInputData());
-    EXPECT_EQ(read(dir / "case.dat"), liquidCaseFileBytes());
-    EXPECT_EQ(entries(), Texts{"case.dat"});
+    EXPECT_EQ(readFile(dir / "case.dat"), liquidCaseFileBytes());
+    EXPECT_EQ(entries(), Lines{"case.dat"});
 }
 
 TEST_F(CaseFiles, AFailedSaveSaysWhyAndLeavesWhatWasThere) {
@@ -217,12 +159,12 @@ TEST_F(CaseFiles, AFailedSaveSaysWhyAndLeavesWhatWasThere) {
     EXPECT_EQ(saveFailureMessage(S.InputFileName, error),
               "Cannot save " + S.InputFileName + ":\nPath/File access error");
     EXPECT_TRUE(fs::is_empty(dir / "folder.dat"));
-    EXPECT_EQ(entries(), Texts{"folder.dat"});
+    EXPECT_EQ(entries(), Lines{"folder.dat"});
 
     // A write that fails part way (the process may write no more than 100
     // bytes to a file) leaves the old file as it was, and no other file.
     fs::remove(dir / "folder.dat");
-    write(dir / "case.dat", "old");
+    writeFile(dir / "case.dat", "old");
     S.InputFileName = (dir / "case.dat").string();
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -235,8 +177,8 @@ TEST_F(CaseFiles, AFailedSaveSaysWhyAndLeavesWhatWasThere) {
     std::signal(SIGXFSZ, previous);
     EXPECT_EQ(error.number, 61);
     EXPECT_EQ(error.text, "Disk full");
-    EXPECT_EQ(read(dir / "case.dat"), "old");
-    EXPECT_EQ(entries(), Texts{"case.dat"});
+    EXPECT_EQ(readFile(dir / "case.dat"), "old");
+    EXPECT_EQ(entries(), Lines{"case.dat"});
 }
 
 }  // namespace

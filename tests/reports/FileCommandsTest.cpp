@@ -60,10 +60,8 @@ protected:
 };
 
 TEST_F(GasFiles, SaveThenOpenBringsTheCaseBack) {
-    type("txtCustomerIn", "Acme, Inc.");
-    leave();
-    type("txtFlowRateIn", "250");
-    leave();
+    fill("txtCustomerIn", "Acme, Inc.");
+    fill("txtFlowRateIn", "250");
     pick("cboPressUnitIn", "BAR G");
     answers = {path("case.dat")};
     trigger(input_, "mnuSaveFile");
@@ -115,8 +113,7 @@ TEST_F(GasFiles, CancelledOrFailedOpensChangeNothingAndSayWhy) {
         {"nofolder/case.dat", nullptr, "Path Not Found"},
         {"short.dat", "\"A\"\r\n\"B\"\r\n100\r\n", "62 - Input past end of file (line 4)"},
         {"text.dat", "\"A\"\r\n\"B\"\r\n\"many\"\r\n", "13 - Type mismatch (line 3)"}};
-    type("txtFlowRateIn", "777");
-    leave();
+    fill("txtFlowRateIn", "777");
     const SharedState before = shared();
     for (const auto& f : files) {
         SCOPED_TRACE(f.name);
@@ -133,8 +130,7 @@ TEST_F(GasFiles, CancelledOrFailedOpensChangeNothingAndSayWhy) {
 }
 
 TEST_F(LiquidFiles, SaveThenOpenBringsTheCaseBackWithItsScreenState) {
-    type("txtViscIn", "0.000123");
-    leave();
+    fill("txtViscIn", "0.000123");
     pick("cboViscUnit", "ft^2/sec");
     pick("cboFlowUnit", "LPM");
     answers = {path("water.dat")};
@@ -177,33 +173,6 @@ TEST_F(LiquidFiles, ACancelledOpenSaysNothingAndABadFileOrFolderSaysWhy) {
     EXPECT_FALSE(QFile::exists(path("nofolder/water.dat")));
 }
 
-TEST_F(GasFiles, ResultsSaveProposesItsNameAndWritesTheReport) {
-    findMeter();
-    answers = {path("results.txt")};
-    control<QPushButton>(results_, "cmdSave")->click();
-    settle();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].filter, "Text File (*.txt)");
-    EXPECT_EQ(requests[0].proposedName, "Quorin Vortex.txt");
-    EXPECT_NE(contents("results.txt").find("Quorin Flow Meter Sizing Report"), std::string::npos);
-    EXPECT_TRUE(messages.empty());
-    // Enter on the screen is SAVE as well.
-    answers = {""};
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(requests.size(), 2u);
-}
-
-TEST_F(LiquidFiles, ResultsMenuSaveWritesTheReport) {
-    findMeter();
-    answers = {path("liquid.txt")};
-    trigger(results_, "mnuSaveFile");
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_TRUE(requests[0].proposedName.isEmpty());
-    EXPECT_EQ(QString::fromStdString(shared().LqdResultsFileName), path("liquid.txt"));
-    EXPECT_NE(contents("liquid.txt").find("Flow in GPM:"), std::string::npos);
-    EXPECT_NE(contents("liquid.txt").find("QNL"), std::string::npos);
-}
-
 // Both workflows: the input screen, the results screen, the batch workflow
 // and a flow to size.
 struct Workflow {
@@ -211,6 +180,7 @@ struct Workflow {
     const char* results;
     const char* name;
     const char* flow;
+    const char* proposedName;  // by the results screen's save dialog
 };
 
 std::ostream& operator<<(std::ostream& os, const Workflow& c) { return os << c.name; }
@@ -220,17 +190,28 @@ protected:
     BothWorkflows() : FileCommands(GetParam().input, GetParam().results) {}
 };
 
-// The batch sizer writes what the screens write for the same case file.
-TEST_P(BothWorkflows, BatchWritesTheSameResultsFileAsTheScreens) {
-    type("txtFlowRateIn", GetParam().flow);
-    leave();
+// The results screen's SAVE (also Enter) and its menu's Save write the
+// report; the batch sizer writes the same for the same case file.
+TEST_P(BothWorkflows, ResultsSaveWritesWhatTheBatchSizerWrites) {
+    fill("txtFlowRateIn", GetParam().flow);
     answers = {path("case.dat"), path("case.dat")};
     trigger(input_, "mnuSaveFile");
     trigger(input_, "mnuOpenFile");
     findMeter();
     answers = {path("screen.txt")};
+    control<QPushButton>(results_, "cmdSave")->click();
+    settle();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[2].mode, FileRequest::Mode::Save);
+    EXPECT_EQ(requests[2].filter, "Text File (*.txt)");
+    EXPECT_EQ(requests[2].proposedName, GetParam().proposedName);
+    answers = {""};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(requests.size(), 4u);
+    answers = {path("menu.txt")};
     trigger(results_, "mnuSaveFile");
     ASSERT_TRUE(messages.empty());
+    EXPECT_EQ(contents("menu.txt"), contents("screen.txt"));
 
     std::ostringstream out, err;
     EXPECT_EQ(runBatch({GetParam().name, path("case.dat").toStdString(), path("batch.txt").toStdString()}, out,
@@ -272,8 +253,8 @@ TEST_P(BothWorkflows, PrintsOnThePrinterTheDialogLeaves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, BothWorkflows,
-                         ::testing::Values(Workflow{"frmInputScrn", "frmResults", "gas", "250"},
-                                           Workflow{"frmLqdInput", "frmLqdResults", "liquid", "300"}),
+                         ::testing::Values(Workflow{"frmInputScrn", "frmResults", "gas", "250", "Quorin Vortex.txt"},
+                                           Workflow{"frmLqdInput", "frmLqdResults", "liquid", "300", ""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,7 +1,5 @@
-#include <algorithm>
 #include <limits>
 #include <optional>
-#include <ostream>
 #include <tuple>
 
 #include "support/CoreFixture.h"
@@ -106,14 +104,8 @@ protected:
         modGasResults("");
         return modPrintResults("12-06-2026");
     }
-    static void water(float flow, float pipeIn, const char* unit = "GPM") {
-        auto& S = shared();
-        loadLiquidDefaults(true);
-        S.LqdFlowRateIn = flow;
-        S.LqdFlowUnit = unit;
-        S.PipeSizeIn = pipeIn;
-        S.LqdViscIn = 1;
-        modLqdRecalc();
+    static void sizedWater(float flow, float pipeIn, const char* unit = "GPM") {
+        water(flow, pipeIn, unit);
         modLqdSelection();
     }
 };
@@ -144,7 +136,7 @@ TEST_F(PrintedPage, GasCaseEveryItem) {
 
 TEST_F(PrintedPage, LiquidCaseEveryItem) {
     // Water, 1 cP, 500 GPM in a 6 in line: the insertion meter alone.
-    water(500, 6.0f);
+    sizedWater(500, 6.0f);
     const Items expected = layout(
         {{1, "Date:", "12-06-2026"}, {2, "Customer:", "Quorin Dynarel Inc."},
          {3, "Tag Number:", "Quorin Vortex Flow Meter"}, {4, "Flow Entered:", "500  GPM"},
@@ -254,7 +246,7 @@ TEST_F(PrintedPage, AtMostEightMeterLinesAndAZeroRangeShowsTheModelOnly) {
 }
 
 TEST_F(PrintedPage, LiquidRangesPrintNumberBlankUnitZerosIncluded) {
-    water(500, 6.0f, "Kg/Hr");
+    sizedWater(500, 6.0f, "Kg/Hr");
     auto& S = shared();
     S.MeterModel[25] = "QNL";
     S.MinFlowUser[24] = 0;
@@ -270,7 +262,7 @@ TEST_F(PrintedPage, LiquidRangesPrintNumberBlankUnitZerosIncluded) {
 
 TEST_F(PrintedPage, ValuesThatAreNotFinitePrintError) {
     // A mass flow without a density: no flow can be worked out.
-    water(3600, 6.0f, "lbs/Hr");
+    sizedWater(3600, 6.0f, "lbs/Hr");
     shared().LqdDensityIn = 0;
     modLqdRecalc();
     modLqdSelection();

@@ -83,9 +83,7 @@ TEST_F(PdfPage, LiquidReportListsItsMeterAndFooter) {
     EXPECT_TRUE(text.contains(QRegularExpression("QNL\\s+157\\.0 GPM\\s+1586\\.0 GPM")))
         << text.toStdString();
     EXPECT_TRUE(text.contains("Quorin Dynarel Inc.")) << text.toStdString();
-}
-
-TEST_F(PdfPage, AFileThatCannotBeWrittenFailsThePrint) {
+    // A file that cannot be written fails the print.
     EXPECT_FALSE(render(modLqdPrintResults(""), dir.filePath("missing/folder/page.pdf")));
 }
 

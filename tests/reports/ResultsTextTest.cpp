@@ -1,27 +1,12 @@
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "support/CoreFixture.h"
 
 namespace quorin::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-using Lines = std::vector<std::string>;
-
 const std::string kToday = "12-06-2026";
 const fs::path kData = fs::path(__FILE__).parent_path() / "data";
-
-std::string read(const fs::path& path) {
-    std::ostringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
-}
 
 Lines split(const std::string& bytes) {
     Lines lines;
@@ -40,10 +25,12 @@ TEST(PrintWriter, TabMovesToItsColumnOrToThatColumnOfTheNextLine) {
 }
 
 class ResultsText : public CoreTest {
-public:
-    static void gasWafer() { air(100, 70, 2.067f, 100); }
-    static void gasInsertion() { air(100, 70, 6, 1600); }
-    static void gasAbove250Psig() { air(250.1f, 70, 2.067f, 100); }
+protected:
+    static void gasCase(float psig, float pipeIn, float flow) {
+        loadGasDefaults();
+        airAt(psig, 70, pipeIn, flow);
+        findGasMeter();
+    }
     static void gasMetric() {
         loadGasDefaults();
         auto& S = shared();
@@ -60,81 +47,52 @@ public:
         recompute();
         findGasMeter();
     }
-    static void liquid500Gpm() { water(500, 6, "INCHES"); }
-    static void liquid20Gpm() { water(20, 1.049f, "INCHES"); }
-    static void liquidMillimetres() {
-        auto& S = shared();
-        water(75.7f, 26.645f, "MILLIMETERS", "LPM");
-        S.TempIn = 20, S.TempUnitIn = "deg C", S.MediaIn = "Glycol/Water 30%";
-        modLqdRecalc();
+    static void liquidCase(float flow, float pipe, const char* pipeUnit = "INCHES", const char* flowUnit = "GPM") {
+        water(flow, pipe, flowUnit, 1, "centipoise", 70, pipeUnit);
         modLqdSelection();
     }
-
-protected:
     static void findGasMeter() {
         modGasSelection();
         modGasResults(kToday);
     }
-    static void air(float psig, float degF, float pipeIn, float flow) {
-        loadGasDefaults();
-        airAt(psig, degF, pipeIn, flow);
-        findGasMeter();
-    }
-    static void water(float flow, float pipe, const char* pipeUnit, const char* flowUnit = "GPM") {
-        auto& S = shared();
-        loadLiquidDefaults(true);
-        S.LqdViscIn = 1;
-        S.LqdFlowRateIn = flow, S.LqdFlowUnit = flowUnit;
-        S.PipeSizeIn = pipe, S.PipeUnitIn = pipeUnit;
-        modLqdRecalc();
-        modLqdSelection();
-    }
 };
 
-struct WorkedCase {
-    const char* name;
-    void (*setUp)();
-    bool gas;
-    const char* file;
-};
-
-std::ostream& operator<<(std::ostream& os, const WorkedCase& c) { return os << c.name; }
-
-class WorkedCases : public ResultsText, public ::testing::WithParamInterface<WorkedCase> {};
-
-TEST_P(WorkedCases, WriteTheExpectedFileLineByLine) {
-    const WorkedCase& c = GetParam();
-    c.setUp();
-    const std::string text = c.gas ? gasResultsText(kToday) : liquidResultsText(kToday);
-    const std::string expected = read(kData / c.file);
-    ASSERT_FALSE(expected.empty()) << kData / c.file;
-    const Lines got = split(text), want = split(expected);
-    for (size_t k = 0; k < std::max(got.size(), want.size()); ++k)
-        EXPECT_EQ(k < got.size() ? got[k] : "<none>", k < want.size() ? want[k] : "<none>")
-            << "line " << k + 1;
-    EXPECT_EQ(text, expected);  // CR LF included
-    // The gas file writes carets, the liquid file the single bytes of the
-    // superscripts; neither holds UTF-8.
-    EXPECT_NE(text.find(c.gas ? "  Area Ft^2\r\n" : "  Area Ft\xB2\r\n"), std::string::npos);
-    EXPECT_NE(text.find(c.gas ? "Flow in m^3/hr:" : "Flow in m\xB3/hr:"), std::string::npos);
-    EXPECT_EQ(text.find('\xC2'), std::string::npos);
+// The gas file writes carets, the liquid file the single bytes of the
+// superscripts; neither holds UTF-8.
+TEST_F(ResultsText, WorkedCasesWriteTheExpectedFileLineByLine) {
+    const struct { const char* file; std::function<void()> setUp; } cases[] = {
+        {"gas-wafer.txt", [] { gasCase(100, 2.067f, 100); }},
+        {"gas-insertion.txt", [] { gasCase(100, 6, 1600); }},
+        {"gas-250psig.txt", [] { gasCase(250.1f, 2.067f, 100); }},
+        {"gas-metric.txt", gasMetric},
+        {"liquid-500gpm.txt", [] { liquidCase(500, 6); }},
+        {"liquid-20gpm.txt", [] { liquidCase(20, 1.049f); }},
+        {"liquid-millimetres.txt", [] {
+             liquidCase(75.7f, 26.645f, "MILLIMETERS", "LPM");
+             auto& S = shared();
+             S.TempIn = 20, S.TempUnitIn = "deg C", S.MediaIn = "Glycol/Water 30%";
+             modLqdRecalc();
+             modLqdSelection();
+         }}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        c.setUp();
+        const bool gas = std::string(c.file).rfind("gas", 0) == 0;
+        const std::string text = gas ? gasResultsText(kToday) : liquidResultsText(kToday);
+        const std::string expected = readFile(kData / c.file);
+        ASSERT_FALSE(expected.empty()) << kData / c.file;
+        const Lines got = split(text), want = split(expected);
+        for (size_t k = 0; k < std::max(got.size(), want.size()); ++k)
+            EXPECT_EQ(k < got.size() ? got[k] : "<none>", k < want.size() ? want[k] : "<none>") << "line " << k + 1;
+        EXPECT_EQ(text, expected);  // CR LF included
+        EXPECT_NE(text.find(gas ? "  Area Ft^2\r\n" : "  Area Ft\xB2\r\n"), std::string::npos);
+        EXPECT_NE(text.find(gas ? "Flow in m^3/hr:" : "Flow in m\xB3/hr:"), std::string::npos);
+        EXPECT_EQ(text.find('\xC2'), std::string::npos);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reports, WorkedCases,
-    ::testing::Values(
-        WorkedCase{"AirInATwoInchLine", &ResultsText::gasWafer, true, "gas-wafer.txt"},
-        WorkedCase{"AirInASixInchLine", &ResultsText::gasInsertion, true, "gas-insertion.txt"},
-        WorkedCase{"AirAbove250Psig", &ResultsText::gasAbove250Psig, true, "gas-250psig.txt"},
-        WorkedCase{"NitrogenInMetricUnits", &ResultsText::gasMetric, true, "gas-metric.txt"},
-        WorkedCase{"WaterAt500Gpm", &ResultsText::liquid500Gpm, false, "liquid-500gpm.txt"},
-        WorkedCase{"WaterAt20Gpm", &ResultsText::liquid20Gpm, false, "liquid-20gpm.txt"},
-        WorkedCase{"WaterInMillimetres", &ResultsText::liquidMillimetres, false,
-                   "liquid-millimetres.txt"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(ResultsText, RemarksFollowTheFlagsInTheirOrder) {
-    gasWafer();
+    gasCase(100, 2.067f, 100);
     auto& S = shared();
     S.MediaIn = "OTHER";
     S.OtherMediaName = "Freon 22";
@@ -153,7 +111,7 @@ TEST_F(ResultsText, RemarksFollowTheFlagsInTheirOrder) {
 
 TEST_F(ResultsText, ValuesThatAreNotFiniteReadError) {
     const float inf = std::numeric_limits<float>::infinity();
-    gasWafer();
+    gasCase(100, 2.067f, 100);
     shared().FlowAcfm = inf;
     modDerivedFlows();
     shared().DensityLbFt3 = std::numeric_limits<double>::quiet_NaN();
@@ -161,7 +119,7 @@ TEST_F(ResultsText, ValuesThatAreNotFiniteReadError) {
     EXPECT_EQ(lines[7].substr(46), "Density:          Error  lbs/cuft");
     EXPECT_EQ(lines[13].substr(46), "Flow in ACFM:     Error");
 
-    liquid500Gpm();
+    liquidCase(500, 6);
     shared().LqdFlowGpm = std::numeric_limits<float>::quiet_NaN();
     lines = split(liquidResultsText(kToday));
     // Every flow reads "Error", the velocities stay.
@@ -170,20 +128,18 @@ TEST_F(ResultsText, ValuesThatAreNotFiniteReadError) {
 }
 
 TEST_F(ResultsText, SavingWritesTheReportToItsFile) {
-    const fs::path dir = fs::temp_directory_path() / ("quorin-results-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    makeDir();
     auto& S = shared();
-    gasInsertion();
+    gasCase(100, 6, 1600);
     S.ResultsFileName = (dir / "Quorin Vortex.txt").string();
     EXPECT_FALSE(modSaveResults(kToday));
-    EXPECT_EQ(read(dir / "Quorin Vortex.txt"), gasResultsText(kToday));
-    liquid20Gpm();
+    EXPECT_EQ(readFile(dir / "Quorin Vortex.txt"), gasResultsText(kToday));
+    liquidCase(20, 1.049f);
     S.LqdResultsFileName = (dir / "liquid.txt").string();
     EXPECT_FALSE(modLqdSaveResults(kToday));
-    EXPECT_EQ(read(dir / "liquid.txt"), liquidResultsText(kToday));
+    EXPECT_EQ(readFile(dir / "liquid.txt"), liquidResultsText(kToday));
     S.LqdResultsFileName = (dir / "missing" / "liquid.txt").string();
     EXPECT_EQ(modLqdSaveResults(kToday).number, 76);
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // The About and Help boxes: their texts, their size, and the keys and
 // buttons that close them.
-#include <QAction>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -12,24 +11,15 @@
 
 #include "shell/frmAbout.h"
 #include "support/FormTest.h"
-#include "support/UiFixture.h"
 
 namespace quorin::test {
 namespace {
 
 TEST(VersionText, WritesMinorAndRevisionWithoutASeparator) {
-    const struct {
-        int major, minor, revision;
-        const char* expected;
-    } rows[] = {
-        {4, 0, 3, "Version 4.03"},
-        {1, 0, 0, "Version 1.00"},
-        {2, 10, 1, "Version 2.101"},
-        {10, 2, 12, "Version 10.212"},
-    };
+    const struct { int major, minor, revision; const char* expected; } rows[] = {
+        {4, 0, 3, "Version 4.03"}, {1, 0, 0, "Version 1.00"}, {2, 10, 1, "Version 2.101"}, {10, 2, 12, "Version 10.212"}};
     for (const auto& r : rows)
-        EXPECT_EQ(versionText(r.major, r.minor, r.revision), r.expected)
-            << r.major << "." << r.minor << "." << r.revision;
+        EXPECT_EQ(versionText(r.major, r.minor, r.revision), r.expected) << r.major << "." << r.minor << "." << r.revision;
 }
 
 // The text box shows all of its text: there is nothing to scroll to.
@@ -38,23 +28,18 @@ void expectFits(QPlainTextEdit* box) {
     EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0) << box->objectName().toStdString();
 }
 
-class AboutBox : public UiTest {};
+class Boxes : public UiTest {};
 
-TEST_F(AboutBox, ShowsTheMakerTheProgramAndItsVersion) {
+TEST_F(Boxes, AboutShowsTheMakerTheProgramAndItsVersion) {
     bool looked = false;
-    onModal["frmAbout"] = [&](QDialog& d) {
-        d.show();
-        settle();
+    runDialog("frmAbout", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), " About ");
         EXPECT_EQ(d.minimumSize(), d.maximumSize()) << "fixed size";
         auto* name = d.findChild<QPlainTextEdit*>("txtAboutName");
         auto* about = d.findChild<QPlainTextEdit*>("txtAbout");
         auto* version = d.findChild<QLabel*>("Label1");
         auto* ok = d.findChild<QPushButton*>("cmdCancel");
-        if (!name || !about || !version || !ok) {
-            ADD_FAILURE() << "a control is missing";
-            return 0;
-        }
+        ASSERT_TRUE(name && about && version && ok);
         const QStringList address = name->toPlainText().split('\n');
         EXPECT_EQ(address.size(), 4);
         EXPECT_EQ(address.value(0), "Quorin Dynarel Inc.");
@@ -62,56 +47,23 @@ TEST_F(AboutBox, ShowsTheMakerTheProgramAndItsVersion) {
                   "QUORIN VORTEX FLOW METER SIZING UTILITY \n"
                   "provides the necessary calculations to \n"
                   "size a meter to a particular set of parameters.");
-        EXPECT_TRUE(name->isReadOnly());
-        EXPECT_TRUE(about->isReadOnly());
+        EXPECT_TRUE(name->isReadOnly() && about->isReadOnly());
         expectFits(name);
         expectFits(about);
         EXPECT_EQ(version->text(), "Version 1.00");  // the project is at 1.0.0
         EXPECT_EQ(ok->text(), "OK");
         looked = true;
-        return 0;
-    };
-    Shell::instance().showModal("frmAbout");
+    });
     EXPECT_TRUE(looked);
 }
 
-TEST_F(AboutBox, OkAndEscCloseIt) {
-    const std::vector<std::pair<const char*, std::function<void(QDialog&)>>> ways = {
-        {"OK", [](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton); }},
-        {"Esc", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
-    };
-    for (const auto& [name, close] : ways) {
-        SCOPED_TRACE(name);
-        QPointer<QDialog> shown;
-        bool closedWhileRunning = false;
-        onModal["frmAbout"] = [&](QDialog& d) {
-            shown = &d;
-            d.show();
-            close(d);
-            closedWhileRunning = !Shell::instance().isLoaded("frmAbout") && !d.isVisible();
-            return 0;
-        };
-        Shell::instance().showModal("frmAbout");
-        settle();
-        EXPECT_TRUE(closedWhileRunning);
-        EXPECT_TRUE(shown.isNull()) << "unloaded, so the next show loads it afresh";
-    }
-}
-
-class HelpBox : public UiTest {};
-
-TEST_F(HelpBox, ShowsTheHelpParagraphsInItsFrame) {
+TEST_F(Boxes, HelpShowsTheHelpParagraphsInItsFrame) {
     bool looked = false;
-    onModal["frmHelp"] = [&](QDialog& d) {
-        d.show();
-        settle();
+    runDialog("frmHelp", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), " Help");
         auto* frame = d.findChild<QGroupBox*>("fraHelp");
         auto* text = d.findChild<QPlainTextEdit*>("txtHelp");
-        if (!frame || !text) {
-            ADD_FAILURE() << "a control is missing";
-            return 0;
-        }
+        ASSERT_TRUE(frame && text);
         EXPECT_TRUE(frame->isAncestorOf(text));
         EXPECT_TRUE(text->isReadOnly());
         EXPECT_EQ(text->toPlainText(),
@@ -131,67 +83,51 @@ TEST_F(HelpBox, ShowsTheHelpParagraphsInItsFrame) {
         expectFits(text);
         EXPECT_EQ(d.findChild<QPushButton*>("cmdOK")->text(), "&OK");
         looked = true;
-        return 0;
-    };
-    Shell::instance().showModal("frmHelp");
+    });
     EXPECT_TRUE(looked);
 }
 
-TEST_F(HelpBox, EnterAndEscCloseItWhereverTheFocusIs) {
-    const struct {
-        const char* name;
-        Qt::Key key;
-        const char* focus;
-    } rows[] = {
-        {"Enter on OK", Qt::Key_Return, "cmdOK"},
-        {"Enter in the text", Qt::Key_Return, "txtHelp"},
-        {"keypad Enter in the text", Qt::Key_Enter, "txtHelp"},
-        {"Esc on OK", Qt::Key_Escape, "cmdOK"},
-        {"Esc in the text", Qt::Key_Escape, "txtHelp"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+// OK and Esc close About; Enter and Esc close Help wherever the focus is, and
+// any other key leaves it open. A closed box is unloaded, so the next show
+// loads it afresh.
+TEST_F(Boxes, TheKeysAndButtonsThatCloseThem) {
+    const struct { const char* form; const char* focus; Qt::Key key; bool closes; } rows[] = {
+        {"frmAbout", "cmdCancel", Qt::Key(0), true},  // a click on OK
+        {"frmAbout", "cmdCancel", Qt::Key_Escape, true},
+        {"frmHelp", "cmdOK", Qt::Key_Return, true},
+        {"frmHelp", "txtHelp", Qt::Key_Return, true},
+        {"frmHelp", "txtHelp", Qt::Key_Enter, true},  // keypad Enter
+        {"frmHelp", "cmdOK", Qt::Key_Escape, true},
+        {"frmHelp", "txtHelp", Qt::Key_Escape, true},
+        {"frmHelp", "txtHelp", Qt::Key_A, false},
+        {"frmHelp", "txtHelp", Qt::Key_Down, false}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.form << ", key " << r.key << " on " << r.focus);
+        QPointer<QDialog> shown;
         bool closedWhileRunning = false;
-        onModal["frmHelp"] = [&](QDialog& d) {
-            d.show();
-            QWidget* target = d.findChild<QWidget*>(row.focus);
+        runDialog(r.form, [&](QDialog& d) {
+            shown = &d;
+            QWidget* target = d.findChild<QWidget*>(r.focus);
             target->setFocus();
-            QTest::keyClick(target, row.key);
-            closedWhileRunning = !Shell::instance().isLoaded("frmHelp") && !d.isVisible();
-            return 0;
-        };
-        Shell::instance().showModal("frmHelp");
-        settle();
-        EXPECT_TRUE(closedWhileRunning);
+            if (r.key) QTest::keyClick(target, r.key);
+            else QTest::mouseClick(target, Qt::LeftButton);
+            closedWhileRunning = !Shell::instance().isLoaded(r.form) && !d.isVisible();
+        });
+        EXPECT_EQ(closedWhileRunning, r.closes);
+        EXPECT_TRUE(shown.isNull());
     }
 }
 
-TEST_F(HelpBox, AnyOtherKeyLeavesItOpen) {
-    bool stillOpen = false;
-    onModal["frmHelp"] = [&](QDialog& d) {
-        d.show();
-        QTest::keyClick(d.findChild<QWidget*>("txtHelp"), Qt::Key_A);
-        QTest::keyClick(d.findChild<QWidget*>("txtHelp"), Qt::Key_Down);
-        stillOpen = Shell::instance().isLoaded("frmHelp") && d.isVisible();
-        return 0;
-    };
-    Shell::instance().showModal("frmHelp");
-    EXPECT_TRUE(stillOpen);
-}
-
-// Help and About on the menu bar of the gas/steam input screen show their
-// boxes modally over it; the screen stays as it was.
+// Help and About on the menu bar of the gas/steam input screen are commands
+// of the bar itself and show their boxes modally over it; the screen stays.
 class FromTheGasScreen : public FormTest {
 protected:
     FromTheGasScreen() : FormTest("frmInputScrn", "frmResults") {}
 };
 
 TEST_F(FromTheGasScreen, HelpAndAboutShowTheirBoxesModally) {
-    const struct {
-        const char* item;
-        const char* dialog;
-        const char* title;
-    } rows[] = {{"mnuHelp", "frmHelp", " Help"}, {"mnuAbout", "frmAbout", " About "}};
+    const struct { const char* item; const char* dialog; const char* title; } rows[] = {
+        {"mnuHelp", "frmHelp", " Help"}, {"mnuAbout", "frmAbout", " About "}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.item);
         modalsShown.clear();
@@ -199,7 +135,7 @@ TEST_F(FromTheGasScreen, HelpAndAboutShowTheirBoxesModally) {
         for (QAction* a : parent->menuBar()->actions())
             if (a->objectName() == r.item) item = a;
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->menu(), nullptr) << "a command of the menu bar itself";
+        EXPECT_EQ(item->menu(), nullptr);
         QString title;
         bool inputStillOpen = false;
         onModal[r.dialog] = [&](QDialog& d) {

@@ -40,6 +40,8 @@ public:
 
 TEST_F(Intro, StartUpShowsTheParentWithOneIntroScreenInside) {
     EXPECT_TRUE(parent->isVisible());
+    EXPECT_EQ(parent->windowTitle(), " QUORIN VORTEX SIZING PROGRAM");
+    EXPECT_EQ(parent->objectName(), "MDIForm1");
     EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
     EXPECT_EQ(Shell::instance().loadedForms(), QStringList{"frmINTRO"});
     ASSERT_NE(intro(), nullptr);
@@ -99,7 +101,7 @@ TEST_F(Intro, ButtonsCarryTheirCaptionsTipsAndStates) {
     EXPECT_TRUE(button("cmdLiquid")->isDefault());
 }
 
-TEST_F(Intro, TabGoesGasSteamLiquidNorvaneExit) {
+TEST_F(Intro, TabGoesGasSteamLiquidNorvaneExitAndTheMenusAreFileGasSteamLiquidAbout) {
     QStringList order;
     QWidget* w = button("cmdGasSteam");
     do {
@@ -107,18 +109,10 @@ TEST_F(Intro, TabGoesGasSteamLiquidNorvaneExit) {
         w = w->nextInFocusChain();
     } while (w != button("cmdGasSteam") && order.size() < 10);
     EXPECT_EQ(order, (QStringList{"cmdGasSteam", "cmdLiquid", "cmdNorvane", "cmdQuit"}));
-}
-
-TEST_F(Intro, MenusAreFileExitGasSteamLiquidAbout) {
-    QAction* exit = introAction("mnuExit");
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->text(), "Exit");
-    EXPECT_EQ(exit->shortcut(), QKeySequence("Ctrl+X"));
-    EXPECT_EQ(introAction("mnuFile")->text(), "File");
-    EXPECT_TRUE(introAction("mnuGasSteam")->isEnabled());
-    EXPECT_TRUE(introAction("mnuLiquid")->isEnabled());
-    EXPECT_EQ(introAction("mnuNorvane")->isVisible(), QUORIN_SHOW_NORVANE != 0);
-    EXPECT_EQ(introAction("mnuNorvane")->text(), "Norvane");
+    const QString norvane = QUORIN_SHOW_NORVANE ? "enabled|shown" : "disabled|hidden";
+    EXPECT_EQ(menuRows(), (QStringList{"mnuFile|File||enabled|shown", "mnuExit|Exit|Ctrl+X|enabled|shown",
+                                       "mnuGasSteam|Gas/Steam||enabled|shown", "mnuLiquid|Liquid||enabled|shown",
+                                       "mnuNorvane|Norvane||" + norvane, "mnuAbout|About||enabled|shown"}));
 }
 
 // Start-up paints the pictures on a worker thread; whichever screen asks
@@ -164,39 +158,38 @@ TEST_F(Intro, ButtonsStayOnTheDiagonalOfThePictureWhateverTheSize) {
     }
 }
 
-// Every way of leaving ends the program with no window left and no question.
-class IntroExit : public Intro {
-protected:
-    void expectProgramEnded() {
-        settle();
-        EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
-        EXPECT_TRUE(childForms().isEmpty());
-        EXPECT_FALSE(parent->isVisible());
-        EXPECT_TRUE(messages.empty());
-        EXPECT_TRUE(modalsShown.empty());
+// Every way of leaving ends the program with no window left and no question;
+// the parent's title bar does so with several windows open.
+class IntroExit : public Intro, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(IntroExit, EndsTheProgram) {
+    const std::string way = GetParam();
+    if (way == "ExitButton") QTest::mouseClick(button("cmdQuit"), Qt::LeftButton);
+    if (way == "EnterOnExit") {
+        button("cmdQuit")->setFocus();
+        QTest::keyClick(button("cmdQuit"), Qt::Key_Return);
     }
-};
-
-TEST_F(IntroExit, ByTheExitButton) {
-    QTest::mouseClick(button("cmdQuit"), Qt::LeftButton);
-    expectProgramEnded();
+    if (way == "FileExit") introAction("mnuExit")->trigger();
+    if (way == "CtrlX") QTest::keyClick(parent.get(), Qt::Key_X, Qt::ControlModifier);
+    if (way == "ParentTitleBar") {
+        QTest::mouseClick(button("cmdGasSteam"), Qt::LeftButton);
+        settle();
+        control<QPushButton>("frmInputScrn", "cmdCalcFlow")->click();
+        settle();
+        ASSERT_EQ(childForms(), (QStringList{"frmInputScrn", "frmResults"}));
+        parent->close();
+    }
+    settle();
+    EXPECT_TRUE(Shell::instance().exiting());
+    EXPECT_TRUE(Shell::instance().loadedForms().isEmpty());
+    EXPECT_TRUE(parent->mdiArea()->subWindowList().isEmpty());
+    EXPECT_FALSE(parent->isVisible());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(modalsShown.empty());
 }
 
-TEST_F(IntroExit, ByEnterOnTheExitButton) {
-    button("cmdQuit")->setFocus();
-    QTest::keyClick(button("cmdQuit"), Qt::Key_Return);
-    expectProgramEnded();
-}
-
-TEST_F(IntroExit, ByFileExit) {
-    introAction("mnuExit")->trigger();
-    expectProgramEnded();
-}
-
-TEST_F(IntroExit, ByCtrlX) {
-    QTest::keyClick(parent.get(), Qt::Key_X, Qt::ControlModifier);
-    expectProgramEnded();
-}
+INSTANTIATE_TEST_SUITE_P(Ways, IntroExit,
+                         ::testing::Values("ExitButton", "EnterOnExit", "FileExit", "CtrlX", "ParentTitleBar"));
 
 TEST_F(Intro, EnterOnTheScreenPressesLiquid) {
     intro()->setFocus(Qt::OtherFocusReason);

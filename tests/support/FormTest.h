@@ -9,8 +9,15 @@
 #include <QPushButton>
 
 #include "support/UiFixture.h"
+#include "support/UnitLists.h"
 
 namespace quorin::test {
+
+inline QStringList qtList(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& t : texts) list << QString::fromStdString(t);
+    return list;
+}
 
 class FormTest : public UiTest {
 protected:
@@ -41,6 +48,11 @@ protected:
     void enter(const char* name) const { enter(control(input_, name)); }
     // Moves the focus away from the box, as a click elsewhere does.
     void leave() const { box("txtTagNoIn")->setFocus(Qt::MouseFocusReason); }
+    // Types into a box and leaves it.
+    void fill(const char* name, const QString& text) {
+        type(name, text);
+        leave();
+    }
     // Picks a list entry with the mouse.
     void pick(const char* name, const QString& entry) {
         QComboBox* c = list(name);
@@ -54,6 +66,11 @@ protected:
     static QString focused() {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName() : QString();
+    }
+    QStringList entries(const char* name) const {
+        QStringList texts;
+        for (int k = 0; k < list(name)->count(); ++k) texts << list(name)->itemText(k);
+        return texts;
     }
     // The rows of a list of the results screen.
     QStringList rows(const char* name) const {

@@ -1,0 +1,186 @@
+// The standard meter range chart: the two fixed charts row by row, and the
+// liquid chart computed for water in a 2-inch, 3-inch and 6-inch line.
+#include "support/CoreFixture.h"
+
+namespace quorin::test {
+namespace {
+
+class RangeChart : public CoreTest {
+protected:
+    // The chart's rows, the six columns of each joined by "|"; fails when
+    // the columns are not in step.
+    static Lines rowsOf(const RangeChartView& v) {
+        const std::vector<std::string>* columns[] = {&v.meter,   &v.description, &v.minFlow,
+                                                     &v.maxFlow, &v.sizeIn,      &v.sizeMm};
+        Lines rows(v.meter.size());
+        for (const auto* column : columns) {
+            EXPECT_EQ(column->size(), rows.size()) << "the columns are not in step";
+            for (size_t k = 0; k < rows.size() && k < column->size(); ++k)
+                rows[k] += (column == columns[0] ? "" : "|") + (*column)[k];
+        }
+        return rows;
+    }
+    static Lines chart(const char* sizingType) {
+        shared().SizingType = sizingType;
+        return rowsOf(modStdMeterRange());
+    }
+};
+
+constexpr const char* kBlank = "|||||";
+
+TEST_F(RangeChart, GasChartListsEveryModelWithItsSeparators) {
+    const Lines expected = {
+        "QWG05|Gas Wafer|0.40 ACFM|16 ACFM|0.5 inches|13.0 mm",
+        "QWBG05|Biogas Wafer|0.40 ACFM|16 ACFM|0.5 inches|13.0 mm",
+        "QWS05|Steam Wafer|0.40 ACFM|10 ACFM|0.5 inches|13.0 mm", kBlank,
+        "QWG10|Gas Wafer|1.25 ACFM|45 ACFM|1.0 inch|25.0 mm",
+        "QWBG10|Biogas Wafer|1.25 ACFM|45 ACFM|1.0 inch|25.0 mm",
+        "QWS10|Steam Wafer|1.25 ACFM|35 ACFM|1.0 inch|25.0 mm", kBlank,
+        "QWG15|Gas Wafer|2.50 ACFM|100 ACFM|1.5 inches|38.0 mm",
+        "QWBG15|Biogas Wafer|2.50 ACFM|100 ACFM|1.5 inches|38.0 mm",
+        "QWS15|Steam Wafer|3.0 ACFM|100 ACFM|1.5 inches|38.0 mm", kBlank,
+        "QWG20|Gas Wafer|5.00 ACFM|200 ACFM|2.0 inches|51.0 mm",
+        "QWBG20|Biogas Wafer|5.00 ACFM|200 ACFM|2.0 inches|51.0 mm",
+        "QWS20|Steam Wafer|5.00 ACFM|160 ACFM|2.0 inches|51.0 mm", kBlank,
+        "QWG30|Gas Wafer|10.00 ACFM|400 ACFM|3.0 inches|76.0 mm",
+        "QWBG30|Biogas Wafer|10.00 ACFM|400 ACFM|3.0 inches|76.0 mm",
+        "QWS30|Steam Wafer|13.00 ACFM|320 ACFM|3.0 inches|76.0 mm", kBlank,
+        "QWG40|Gas Wafer|20.00 ACFM|600 ACFM|4.0 inches|102.0 mm",
+        "QWBG40|Biogas Wafer|20.00 ACFM|600 ACFM|4.0 inches|102.0 mm",
+        "QWS40|Steam Wafer|23.00 ACFM|480 ACFM|4.0 inches|102.0 mm", kBlank,
+        "QNG|Insertion Gas|120.00 FPM|8400 FPM|6.0 inches or greater|152 mm or greater", kBlank,
+        "QNS|Insertion Steam|300.00 FPM|7500 FPM|6.0 inches or greater|152 mm or greater", kBlank,
+        "QNS|Insertion Steam|277.00 FPM|11100 FPM|6.0 inches or greater|152 mm or greater",
+        "|in gas applications||||", kBlank,
+    };
+    EXPECT_EQ(chart("GAS"), expected);
+    EXPECT_EQ(modStdMeterRange().ref, "Based on 60 degF and 14.7 psia");
+    EXPECT_EQ(shared().SizingType, "GAS");
+}
+
+TEST_F(RangeChart, LiquidChartFollowsEachModelWithABlankRow) {
+    const Lines expected = {
+        "QWL10|Wafer|5 GPM|44 GPM|1.0 inch|25.0 mm", kBlank,
+        "QWL15|Wafer|11 GPM|100 GPM|1.5 inches|38.0 mm", kBlank,
+        "QWL20|Wafer|20 GPM|175 GPM|2.0 inches|51.0 mm", kBlank,
+        "QWL30|Wafer|44 GPM|400 GPM|3.0 inches|76.0 mm", kBlank,
+        "QNL|Insertion Liquid|2 FPS|18 FPS|3.0 inches or greater|76 mm or greater", kBlank,
+    };
+    EXPECT_EQ(chart("liquid"), expected);
+    EXPECT_EQ(modStdMeterRange().ref, "Based on 50 degF and 1 cSt");
+}
+
+// Any other workflow opens an empty chart and keeps its name.
+TEST_F(RangeChart, OtherWorkflowsGiveAnEmptyChart) {
+    for (const char* type : {"NORVANE", "", "GAS ", "ALL  LIQUID"}) {
+        SCOPED_TRACE(type);
+        shared().SizingType = type;
+        const RangeChartView v = modStdMeterRange();
+        EXPECT_EQ(rowsOf(v), Lines{});
+        EXPECT_EQ(v.ref, "");
+        EXPECT_EQ(shared().SizingType, type);
+    }
+}
+
+// Water at 70 deg F and 1 cP (1.076391e-5 ft^2/s). The wafer minimum is
+// bore^2 x 0.0408 x 60 x Reynolds number x viscosity / shedder width: QWL10
+// 0.875^2 x 2.448 x 3447 x 1.076391e-5 / 0.01558 = 4.463 GPM. The insertion
+// meter follows the pipe from 3 inches on: 1720 x 1.076391e-5 / 0.010417 =
+// 1.7773 ft/s, so 6^2 x 2.448 x 1.7773 = 156.63 GPM, and 20 ft/s up.
+TEST_F(RangeChart, AllLiquidChartForTheEnteredLine) {
+    const Lines wafers = {
+        "QPL05||1.3  GPM| 15  GPM|0.5|13.0",   kBlank,
+        "QWL10||4.5  GPM| 44  GPM|1.0|25.0",   kBlank,
+        "QWL15||9.8  GPM| 100  GPM|1.5|38.0",  kBlank,
+        "QWL20||17.9  GPM| 175  GPM|2.0|51.0", kBlank,
+        "QWL30||39.3  GPM| 400  GPM|3.0|76.0", kBlank,
+    };
+    const struct {
+        float pipeIn;
+        const char* insertionRow;
+        float minGpm, maxGpm;
+    } cases[] = {
+        {2, "QNL|||||", 9.792f * 1.77728f, 195.84f},
+        {2.999f, "QNL|||||", 22.0173f * 1.77728f, 440.346f},
+        {3, "QNL||39.2  GPM| 440.64  GPM|3.0|76.2", 22.032f * 1.77728f, 440.64f},
+        {6, "QNL||156.6  GPM| 1762.56  GPM|6.0|152.4", 88.128f * 1.77728f, 1762.56f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pipeIn);
+        water(500, c.pipeIn);
+        ASSERT_TRUE(near(shared().LqdViscFt2s, 1.076391e-5, 1e-9));
+        shared().SizingType = "ALL LIQUID";
+        const RangeChartView v = modStdMeterRange();
+        Lines expected = wafers;
+        expected.insert(expected.begin() + 2, {c.insertionRow, kBlank});
+        EXPECT_EQ(rowsOf(v), expected);
+        EXPECT_EQ(v.ref, "Based on 70 degF 1 Cp");
+        EXPECT_EQ(shared().SizingType, "LIQUID");
+
+        const auto& S = shared();
+        EXPECT_TRUE(near(S.RangeMinVelFps[32], 1.77728, 1e-5));
+        EXPECT_TRUE(near(S.ChartMinFlowGpm[32], c.minGpm, 1e-5));
+        EXPECT_TRUE(near(S.ChartMaxFlowGpm[32], c.maxGpm, 1e-6));
+        EXPECT_TRUE(near(S.RangeMinVelFps[34], 2.381463, 1e-6));
+        EXPECT_TRUE(near(S.ChartMinFlowGpm[34], 4.463458, 1e-6));
+        EXPECT_EQ(S.ChartMaxFlowGpm[34], 44);
+    }
+}
+
+// At 0.5 cP the insertion meter's Reynolds limit is 0.889 ft/s, below its
+// floor: the chart shows the flow at 1 ft/s, 6^2 x 2.448 = 88.1 GPM. The
+// wafers keep their own lower limits (QWL10: 2.23 GPM).
+TEST_F(RangeChart, InsertionMinimumIsRaisedToOneFootPerSecond) {
+    water(500, 6, "GPM", 0.5);
+    shared().SizingType = "ALL LIQUID";
+    const RangeChartView v = modStdMeterRange();
+    const Lines rows = rowsOf(v);
+    ASSERT_EQ(rows.size(), 12u);
+    EXPECT_EQ(rows[2], "QNL||88.1  GPM| 1762.56  GPM|6.0|152.4");
+    EXPECT_EQ(rows[4], "QWL10||2.2  GPM| 44  GPM|1.0|25.0");
+    EXPECT_EQ(v.ref, "Based on 70 degF 0.5 Cp");
+    EXPECT_EQ(shared().RangeMinVelFps[32], 1.0f);
+    EXPECT_TRUE(near(shared().ChartMinFlowGpm[32], 88.128, 1e-6));
+}
+
+// Which slots are listed, and the figures a failed step leaves: a slot with
+// a code but no figures (a shedder width of 0) shows its code on blank rows;
+// a viscosity that is not finite claims no minimum, also not the insertion
+// floor, while the maximums stay. Figures of an earlier run never survive.
+TEST_F(RangeChart, FailedStepsLeaveBlankFiguresInStep) {
+    const struct {
+        const char* slot26Code;
+        double viscFt2s;
+        Lines firstRows;  // QPL05, then slot 26 when listed, then QNL
+    } cases[] = {
+        {"J", 1.076391e-5, {"QPL05||1.3  GPM| 15  GPM|0.5|13.0", kBlank,
+                            "QNL||156.6  GPM| 1762.56  GPM|6.0|152.4", kBlank}},
+        {"QL4404", 1.076391e-5, {"QPL05||1.3  GPM| 15  GPM|0.5|13.0", kBlank,
+                                 "QNL||156.6  GPM| 1762.56  GPM|6.0|152.4", kBlank}},
+        {"X26", 1.076391e-5, {"QPL05||1.3  GPM| 15  GPM|0.5|13.0", kBlank, "X26|||||", kBlank,
+                              "QNL||156.6  GPM| 1762.56  GPM|6.0|152.4", kBlank}},
+        {"", INFINITY, {"QPL05||| 15  GPM|0.5|13.0", kBlank,
+                        "QNL||| 1762.56  GPM|6.0|152.4", kBlank}},
+        {"", NAN, {"QPL05||| 15  GPM|0.5|13.0", kBlank, "QNL||| 1762.56  GPM|6.0|152.4", kBlank}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slot26Code);
+        water(500, 6);
+        auto& S = shared();
+        S.MeterCode[26] = c.slot26Code;
+        S.LqdViscFt2s = c.viscFt2s;
+        for (int i : {24, 25, 32}) S.RangeMinVelFps[i] = S.ChartMinFlowGpm[i] = 7;
+        S.SizingType = "ALL LIQUID";
+        const Lines rows = rowsOf(modStdMeterRange());
+        ASSERT_EQ(rows.size(), c.firstRows.size() + 8);
+        EXPECT_EQ(Lines(rows.begin(), rows.begin() + c.firstRows.size()), c.firstRows);
+        const bool listed = std::string(c.slot26Code) == "X26";
+        EXPECT_EQ(S.ChartMinFlowGpm[25], listed ? 0 : 7);
+        if (!std::isfinite(c.viscFt2s)) {
+            EXPECT_EQ(S.RangeMinVelFps[32] + S.ChartMinFlowGpm[32] + S.ChartMinFlowGpm[24], 0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorin::test
