@@ -19,26 +19,6 @@ namespace quorin {
 
 namespace {
 
-QLineEdit* box(const char* name, const char* toolTip) {
-    auto* b = new QLineEdit;
-    b->setObjectName(name);
-    b->setToolTip(toolTip);
-    return b;
-}
-
-QLabel* label(const char* name, const char* caption) {
-    auto* l = new QLabel(caption);
-    l->setObjectName(name);
-    return l;
-}
-
-QRadioButton* option(const char* name, const char* caption, const char* toolTip) {
-    auto* o = new QRadioButton(caption);
-    o->setObjectName(name);
-    o->setToolTip(toolTip);
-    return o;
-}
-
 QGroupBox* frame(const char* name, QRadioButton* first, QRadioButton* second) {
     auto* f = new QGroupBox("CHOOSE ONE");
     f->setObjectName(name);
@@ -65,29 +45,29 @@ frmOtherMediaGas::frmOtherMediaGas() : Dialog(kName, " Other Media"), events_(ne
 }
 
 void frmOtherMediaGas::createControls() {
-    lblNewMedia = label("lblNewMedia", "Enter Media Name:  ");
-    txtNewMedia = box("txtNewMedia", "Enter Name of Other Gas");
+    lblNewMedia = makeLabel("lblNewMedia", "Enter Media Name:  ");
+    txtNewMedia = makeBox("txtNewMedia", "Enter Name of Other Gas");
     txtNewMedia->setText("Special Gas");
 
-    optDens = option("optDens", "Density", "Select this option to enter density");
-    optSg = option("optSg", "Specific Gravity", "Select this option to enter specific gravity ");
+    optDens = makeOption("optDens", "Density", "Select this option to enter density");
+    optSg = makeOption("optSg", "Specific Gravity", "Select this option to enter specific gravity ");
     fraSgDens = frame("fraSgDens", optDens, optSg);
-    txtOtherDensity = box("txtOtherDensity", "Enter Density value");
-    lblDensUnit = label("lblDensUnit", "lbm/cuft");
-    txtOtherSpecGrav = box("txtOtherSpecGrav", "Enter specific gravity value");
+    txtOtherDensity = makeBox("txtOtherDensity", "Enter Density value");
+    lblDensUnit = makeLabel("lblDensUnit", "lbm/cuft");
+    txtOtherSpecGrav = makeBox("txtOtherSpecGrav", "Enter specific gravity value");
 
-    optVisc = option("optVisc", "Viscosity", "Select this option to enter viscosity");
-    optViscAB = option("optViscAB", "ViscA / ViscB",
+    optVisc = makeOption("optVisc", "Viscosity", "Select this option to enter viscosity");
+    optViscAB = makeOption("optViscAB", "ViscA / ViscB",
                        "Select this option to enter viscosity A & B terms");
     fraVisc = frame("fraVisc", optVisc, optViscAB);
-    txtOtherViscosity = box("txtOtherViscosity", "Enter Viscosity value");
-    lblViscUnit = label("lblViscUnit", "lbm/ft.sec");
-    lblViscA = label("lblViscA", "A");
-    txtOtherViscA = box("txtOtherViscA", "Enter Viscosity A term");
-    lblVaEunit = label("lblVaEunit", "x10e-6");
-    lblViscB = label("lblViscB", "B");
-    txtOtherViscB = box("txtOtherViscB", "Enter Viscosity B term");
-    lblVbEunit = label("lblVbEunit", "x10e-6");
+    txtOtherViscosity = makeBox("txtOtherViscosity", "Enter Viscosity value");
+    lblViscUnit = makeLabel("lblViscUnit", "lbm/ft.sec");
+    lblViscA = makeLabel("lblViscA", "A");
+    txtOtherViscA = makeBox("txtOtherViscA", "Enter Viscosity A term");
+    lblVaEunit = makeLabel("lblVaEunit", "x10e-6");
+    lblViscB = makeLabel("lblViscB", "B");
+    txtOtherViscB = makeBox("txtOtherViscB", "Enter Viscosity B term");
+    lblVbEunit = makeLabel("lblVbEunit", "x10e-6");
 
     cmdClose = new QPushButton("OK");
     cmdClose->setObjectName("cmdClose");
