@@ -357,7 +357,7 @@ void frmInputScrn::openFile() {
     if (result != OpenResult::Opened) return;
     modGasRecalc();
     refresh();
-    if (S.OtherMediaFlag) selectText(cboMediaIn, "OTHER");
+    selectText(cboMediaIn, S.OtherMediaFlag ? std::string("OTHER") : S.MediaIn);
     showOtherGasLabels(S.OtherMediaFlag);
     txtCustomerIn->setFocus(Qt::OtherFocusReason);
     txtCustomerIn->selectAll();

@@ -49,29 +49,41 @@ frmLqdResults::frmLqdResults() : ResultsForm(kName, " Liquid Calculation Results
     // The name of a user-defined gas has no place in a liquid case.
     box("txtOtherName")->hide();
 
-    onClick(cmdPrint, [] { print(); });
-    onClick(cmdSave, [] { save(); });
+    onClick(cmdPrint, [this] { print(); });
+    onClick(cmdSave, [this] { save(); });
     onClick(cmdClose, [this] { close_(true); });
     createMenus();
 
     // Load: the results of the last selection.
+    shown_ = shared();
     const LiquidResultsView view = modLqdResults(todayText());
     show(view);
     if (view.beep && seams().beep) seams().beep();
 }
 
+void frmLqdResults::withShownCase(const std::function<void()>& report) {
+    SharedState live = std::move(shared());
+    shared() = shown_;
+    report();
+    live.LqdResultsFileName = shared().LqdResultsFileName;
+    shared() = std::move(live);
+}
+
 void frmLqdResults::print() {
-    printReport([] { return modLqdPrintResults(todayText()); });
+    withShownCase([] { printReport([] { return modLqdPrintResults(todayText()); }); });
 }
 
 void frmLqdResults::save() {
-    saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", {}}, shared().LqdResultsFileName,
-                   [] { return modLqdSaveResults(todayText()); });
+    withShownCase([] {
+        saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", {}},
+                       shared().LqdResultsFileName,
+                       [] { return modLqdSaveResults(todayText()); });
+    });
 }
 
 void frmLqdResults::createMenus() {
     QMenu* file = addMenu("File", "mnuFile");
-    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [] { save(); });
+    addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), [this] { save(); });
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { close_(false); });
 
     QMenu* tools = addMenu("Tools", "mnuTools");
@@ -88,7 +100,7 @@ void frmLqdResults::createMenus() {
     addSeparator(ranges);
     addCommand(ranges, "Cancel", "mnuCancel", {}, [] {});
 
-    addMenuBarCommand("Print", "mnuPrint", [] { print(); });
+    addMenuBarCommand("Print", "mnuPrint", [this] { print(); });
 }
 
 void frmLqdResults::show(const LiquidResultsView& v) {

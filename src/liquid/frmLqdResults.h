@@ -4,7 +4,10 @@
 // results, stays open while the user works in another window.
 #pragma once
 
+#include <functional>
+
 #include "shell/ResultsForm.h"
+#include "state/SharedState.h"
 
 class QLabel;
 
@@ -22,14 +25,18 @@ public:
 
 private:
     void createMenus();
-    static void print();
-    static void save();
+    // Print and Save report the case this screen shows, even after the user
+    // went on editing the input screen.
+    void print();
+    void save();
+    void withShownCase(const std::function<void()>& report);
     void show(const LiquidResultsView& view);
     // Unloads the screen; the Close button also gives the input screen's
     // first box the focus.
     void close_(bool focusInput);
 
     QLabel *lblCFM, *lblCuMtrHr;
+    SharedState shown_;  // the case as it was when the screen was built
 };
 
 }  // namespace quorin

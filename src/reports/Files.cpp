@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -23,6 +24,8 @@ constexpr int kDeviceUnavailable = 68;
 constexpr int kAccessError = 75;
 constexpr int kPathNotFound = 76;
 constexpr int kDeviceIo = 57;
+
+constexpr size_t kReadLimit = 1 << 20;  // bytes read of a file at the most
 
 const char* describe(int number) {
     switch (number) {
@@ -132,11 +135,13 @@ FileError readWholeFile(const std::string& path, std::string& bytes) {
         ::close(fd);
         return runtimeError(kAccessError);  // a folder, a device, a pipe
     }
+    // A case file is a few hundred bytes; a huge file chosen by mistake is
+    // read only as far as any case could need.
     std::string data;
-    if (st.st_size > 0) data.reserve(size_t(st.st_size));
+    data.reserve(size_t(std::min<off_t>(std::max<off_t>(st.st_size, 0), kReadLimit)));
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (data.size() < kReadLimit) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, kReadLimit - data.size()));
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -213,6 +218,13 @@ FileError replaceFile(const std::string& path, const std::string& bytes) {
         return runtimeError(ioErrorNumber(err));
     };
     if (!writeAll(fd, bytes)) {
+        const int err = errno;
+        ::close(fd);
+        return fail(err);
+    }
+    // On the disk before it takes the old file's name, so not even a power
+    // cut between the two leaves an empty file in its place.
+    if (::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);
         return fail(err);

@@ -259,3 +259,28 @@ INSTANTIATE_TEST_SUITE_P(Screens, BothWorkflows,
 
 }  // namespace
 }  // namespace quorin::test
+
+namespace quorin::test {
+namespace {
+
+// The liquid results stay open while the case is edited: their Print and
+// Save still report the case they show.
+TEST_F(LiquidFiles, ResultsReportTheCaseTheyShow) {
+    findMeter();
+    pick("cboFlowUnit", "LPM");
+    type("txtFlowRateIn", "1234");
+    leave();
+    answers = {path("shown.txt")};
+    trigger(results_, "mnuSaveFile");
+    const std::string text = contents("shown.txt");
+    EXPECT_NE(text.find("500  GPM"), std::string::npos) << text;
+    EXPECT_EQ(text.find("1234"), std::string::npos) << text;
+    EXPECT_NE(text.find("1586.0  GPM"), std::string::npos) << text;
+    // The case being edited is untouched, and the file name is kept.
+    EXPECT_EQ(shared().LqdFlowRateIn, 1234);
+    EXPECT_EQ(shared().LqdFlowUnit, "LPM");
+    EXPECT_EQ(QString::fromStdString(shared().LqdResultsFileName), path("shown.txt"));
+}
+
+}  // namespace
+}  // namespace quorin::test
