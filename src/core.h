@@ -6,6 +6,7 @@
 #include "gas/Results.h"
 #include "liquid/LiquidCalc.h"
 #include "liquid/Results.h"
+#include "norvane/NorvaneCalc.h"
 #include "reports/CaseFiles.h"
 #include "reports/Files.h"
 #include "reports/ListFile.h"

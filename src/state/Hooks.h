@@ -16,6 +16,9 @@ struct Hooks {
     std::function<void(const std::string& text)> message;
     // The system beep.
     std::function<void()> beep;
+    // Select the whole text of the named box of the open screen and give it
+    // the focus (for example "cboLineSize" when a size has no coefficient).
+    std::function<void(const std::string& control)> selectControl;
 };
 
 Hooks& hooks();
@@ -24,5 +27,6 @@ Hooks& hooks();
 void askCustomGas();
 void showMessage(const std::string& text);
 void beep();
+void selectControl(const std::string& control);
 
 }  // namespace quorin

@@ -26,4 +26,8 @@ void beep() {
     if (hooks().beep) hooks().beep();
 }
 
+void selectControl(const std::string& control) {
+    if (hooks().selectControl) hooks().selectControl(control);
+}
+
 }  // namespace quorin

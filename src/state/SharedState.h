@@ -107,6 +107,66 @@ struct SharedState {
     float SteamTempF = 0;   // deg F
     double SteamDens = 0;   // lb/ft^3
 
+    // ---- Averaging-tube (Norvane) case ----------------------------------
+    // One line and three operating cases (maximum, normal, minimum). The
+    // temperature unit is the gas/steam case's TempUnitIn.
+    std::string Cust;
+    std::string CustRef;
+    std::string PrepBy;
+    std::string DateText;
+    std::string TagNo;
+    std::string RevNo;
+    std::string FluidState;  // "GAS", "STEAM" (or "STEAM (SATURATED)"), "LIQUID"
+    std::string Fluid;
+    float CpCv = 0;          // ratio of specific heats k
+    float MolW = 0;          // gas/steam: molecular weight; liquid: lb/ft^3
+    float SpecGrav = 0;      // gas: to air; liquid: to water
+    float BasePress = 0;     // psia; also the atmosphere of every gauge value
+    float BasePressKg = 0;   // kg/cm^2
+    float BaseTemp = 0;      // deg F
+    float BaseTempC = 0;     // deg C
+    float TempMax = 0, TempNorm = 0, TempMin = 0;      // in TempUnitIn
+    float TempMaxF = 0, TempNormF = 0, TempMinF = 0;
+    float TempMaxC = 0, TempNormC = 0, TempMinC = 0;
+    std::string PressUnit;
+    float PressMax = 0, PressNorm = 0, PressMin = 0;   // in PressUnit
+    float PressMaxPsig = 0, PressNormPsig = 0, PressMinPsig = 0;
+    float PressMaxKg = 0, PressNormKg = 0, PressMinKg = 0;  // kg/cm^2 gauge
+    float CompMax = 0, CompNorm = 0, CompMin = 0;      // compressibility Z
+    double DensMax = 0, DensNorm = 0, DensMin = 0;     // lb/ft^3
+    double DensMaxKg = 0, DensNormKg = 0, DensMinKg = 0;  // kg/m^3
+    // Line: PipeTbl[row][column], rows 1..35, columns 1 nominal size, 2
+    // inside diameter, 3 wall (inches); row 0 and column 0 unused.
+    std::array<std::array<float, 4>, 36> PipeTbl{};
+    float LineSize = 0;      // nominal, in
+    std::string LineSch;
+    std::string LineMat;
+    float LineId = 0;        // D, in
+    float LineWall = 0;
+    float LineOd = 0;
+    std::string LineOrient;  // "HORIZ", "VERT"
+    std::string FlowDir;     // "HORIZ", "UP", "DOWN"
+    std::string FlowUnit;
+    float FlowRateMax = 0, FlowRateNorm = 0, FlowRateMin = 0;
+    // Results
+    double FlowCoe = 0;      // K
+    double Bfactor = 0;      // B
+    double ThermExpCorMax = 0, ThermExpCorNorm = 0, ThermExpCorMin = 0;  // CE
+    double GasExpCorMax = 0, GasExpCorNorm = 0, GasExpCorMin = 0;        // CY
+    float VelMax = 0, VelNorm = 0, VelMin = 0;           // ft/s
+    float VelMpsMax = 0, VelMpsNorm = 0, VelMpsMin = 0;  // m/s
+    double DpMax = 0, DpNorm = 0, DpMin = 0;             // inches W.C.
+    std::string TubeDataFile;  // last data file
+    std::string TubeTextFile;  // last text report
+
+    // ---- Unit converter ------------------------------------------------------
+    float ConvInput = 0;
+    std::string ConvParam;
+
+    // ---- Pipe chart ----------------------------------------------------------
+    std::string PipeChartSize;
+    float PipeChartId = 0, PipeChartOd = 0, PipeChartWall = 0;
+
     // ---- Files: the paths chosen in the last file dialogs ---------------
     std::string InputFileName;       // gas/steam case file
     std::string LqdInputFileName;    // liquid case file

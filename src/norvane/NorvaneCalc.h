@@ -1,0 +1,136 @@
+// Averaging-tube (Norvane) sizing: fluid library, line sizes and the flow
+// calculation chain.
+//
+// Like the vortex routines they take no arguments and work on named fields of
+// shared(). States and units are compared without regard to case; a state or
+// unit that matches no branch leaves the routine's outputs unchanged.
+// Arithmetic faults (D = 0, Z = 0, a zero absolute pressure) store the
+// non-finite result, which every box and report shows as "Error"; nothing
+// stops.
+//
+// Every per-case routine computes the maximum case, then the minimum, then
+// the normal case.
+//
+// How they chain:
+//   modnrvGasCpCvk ─ CpCv, MolW, SpecGrav ─┐
+//   modnrvTemp ─ Temp*F, Temp*C ───────────┼─ modnrvDensCalc ─ Dens*, Dens*Kg
+//   modnrvPressCalc ─ Press*Psig, *Kg ─────┘
+//   modnrvPipeTbl ─ LineId, LineWall, LineOd
+//   modnrvFlowCoeK ─ FlowCoe       modnrvBfactor ─ Bfactor
+//   modnrvThermExpCor ─ ThermExpCor*
+//   modnrvGasExpCor (K, B, CE, density) ─ GasExpCor*
+//   modnrvVelFps (D, density) ─ Vel*, VelMps*
+//   modnrvDpCalc (K, CE, CY, density) ─ Dp*
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorin {
+
+struct SharedState;
+
+// ---- Fluid states and lists ----------------------------------------------
+enum class NrvState { None, Gas, Steam, Liquid };
+// "GAS"; "STEAM" or "STEAM (SATURATED)"; "LIQUID" (any case); else None.
+NrvState nrvState(std::string_view fluidState);
+
+inline constexpr const char* kNrvSteamFluid = "STEAM (SATURATED)";
+
+// The 23 gas names the fluid list offers, in list order.
+const std::vector<std::string>& modnrvAddFluid();
+// The flow units offered to `fluidState`, in list order (none for a text
+// that is not a state).
+const std::vector<std::string>& modnrvAddFlowUnit(std::string_view fluidState);
+const std::vector<std::string>& nrvFluidStates();   // "GAS", "STEAM", "LIQUID"
+const std::vector<std::string>& nrvTempUnits();     // "deg F", "deg C"
+const std::vector<std::string>& nrvPressUnits();    // the eight pressure units
+const std::vector<std::string>& nrvLineSizeTexts(); // ".50" ... "72.00"
+const std::vector<std::string>& nrvOrientations();  // "HORIZ", "VERT"
+const std::vector<std::string>& nrvFlowDirs();      // "UP", "DOWN"
+
+// ---- Fluid properties and conditions -------------------------------------
+// FluidState, Fluid -> CpCv, MolW, SpecGrav. A gas the table does not know
+// keeps k and MW and asks the screen to select the fluid-state box
+// (selectControl hook, "cboFluidState").
+void modnrvGasCpCvk();
+// TempMax/Norm/Min in TempUnitIn -> Temp*F, Temp*C.
+void modnrvTemp();
+// PressMax/Norm/Min in PressUnit, BasePress -> Press*Psig, Press*Kg.
+void modnrvPressCalc();
+// State, SpecGrav, Temp*F, Press*Psig, Comp*, BasePress -> Dens*, Dens*Kg.
+// Steam goes through modSteamCalc (overwriting TempDegR, PressPsia and the
+// gas/steam density).
+void modnrvDensCalc();
+
+// ---- Line sizes ----------------------------------------------------------
+// Fills the 31 rows of PipeTbl (the rest stay zero).
+void modnrvLoadPipeTbl();
+// LineSize -> LineId, LineWall (unchanged for a size without a row), LineOd.
+void modnrvPipeTbl();
+// Schedule for a nominal size: "40" below 14 inch, "STD" from 14 up.
+std::string nrvScheduleFor(float lineSize);
+
+// ---- Flow calculation chain ----------------------------------------------
+// LineSize -> FlowCoe. A size below 24 without a row keeps K and asks the
+// screen to select the line-size box (selectControl hook, "cboLineSize").
+void modnrvFlowCoeK();
+// LineId -> Bfactor (kept for D <= 0).
+void modnrvBfactor();
+// Temp*F -> ThermExpCor*.
+void modnrvThermExpCor();
+// FlowUnit, flows, K, B, CE, densities, conditions -> GasExpCor*.
+void modnrvGasExpCor();
+// FlowUnit, flows, LineId, conditions, densities -> Vel*, VelMps*.
+void modnrvVelFps();
+// FlowUnit, FluidState, flows, K, CE, CY, densities -> Dp*.
+void modnrvDpCalc();
+
+// ---- Whole-case steps ----------------------------------------------------
+// The start-up values of the screen (the case only, no recalculation).
+// `today` is the date text for DateText.
+void nrvLoadDefaults(const std::string& today);
+// The full recalculation in the order of screen load and file open:
+// modnrvGasCpCvk, modnrvFlowCoeK, modnrvBfactor, modnrvTemp,
+// modnrvPressCalc, modnrvDensCalc, modnrvThermExpCor, modnrvGasExpCor,
+// modnrvVelFps, modnrvDpCalc.
+void nrvRecalcAll();
+// A new fluid state in FluidState: its fluid, flow unit and defaults, then
+// its recalculation. Does nothing for a text that is not a state.
+void nrvFluidStateChanged();
+// A new flow unit in FlowUnit: base conditions for the unit (0 deg C and
+// 14.69947 psia for the metric units, else 60 deg F and 14.696 psia),
+// then the recalculation of every case.
+void nrvFlowUnitChanged();
+// BaseTemp -> BaseTempC; BasePress -> BasePressKg.
+void nrvBaseDerived();
+// True when the "1 barrel = 42 US gallons" hint belongs to the unit.
+bool nrvShowsBarrelHint(std::string_view flowUnit);
+
+// ---- One operating case --------------------------------------------------
+enum class NrvCase { Max, Norm, Min };
+// The three cases in the order every routine computes them.
+inline constexpr NrvCase kNrvCaseOrder[3] = {NrvCase::Max, NrvCase::Min, NrvCase::Norm};
+
+// The named fields of one case, by reference.
+struct NrvCaseFields {
+    float& flowRate;
+    float& temp;
+    float& tempF;
+    float& tempC;
+    float& press;
+    float& pressPsig;
+    float& pressKg;
+    float& comp;
+    double& dens;
+    double& densKg;
+    double& thermExpCor;
+    double& gasExpCor;
+    float& vel;
+    float& velMps;
+    double& dp;
+};
+NrvCaseFields nrvCase(SharedState& s, NrvCase which);
+
+}  // namespace quorin

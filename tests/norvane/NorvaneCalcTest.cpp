@@ -1,0 +1,285 @@
+#include <cmath>
+
+#include "support/CoreFixture.h"
+
+namespace quorin::test {
+namespace {
+
+class NorvaneCalc : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        hooks().selectControl = [this](const std::string& c) { selected.push_back(c); };
+        modnrvLoadPipeTbl();
+        nrvLoadDefaults("12-07-2026");
+        nrvRecalcAll();
+    }
+    std::vector<std::string> selected;
+};
+
+TEST_F(NorvaneCalc, DefaultAirCaseGivesTheWorkedFigures) {
+    const auto& S = shared();
+    EXPECT_EQ(Format(S.SpecGrav, "0.0000"), "1.0000");
+    EXPECT_FLOAT_EQ(S.CpCv, 1.4f);
+    EXPECT_DOUBLE_EQ(S.FlowCoe, 0.637);
+    EXPECT_EQ(Format(S.Bfactor, "0.00e+00"), "5.66e-03");
+    for (NrvCase which : kNrvCaseOrder) {
+        NrvCaseFields c = nrvCase(shared(), which);
+        EXPECT_EQ(Format(c.dens, "0.0000"), "0.1258");
+        EXPECT_EQ(Format(c.thermExpCor, "0.0000"), "0.9995");
+        EXPECT_EQ(Format(c.gasExpCor, "0.0000"), "0.9990");
+        EXPECT_EQ(Format(c.dp, "0.000"), "6.425");
+        EXPECT_EQ(Format(c.vel, "0.00"), "83.08");
+        EXPECT_EQ(Format(c.velMps, "0.00"), "25.32");
+        // h1 = DP with CY = 1
+        EXPECT_TRUE(near(c.dp * c.gasExpCor * c.gasExpCor, 6.4113, 2e-5));
+    }
+    EXPECT_TRUE(selected.empty());
+}
+
+TEST_F(NorvaneCalc, StandardCubicFeetPerMinute) {
+    auto& S = shared();
+    S.FlowUnit = "SCFM";
+    modnrvGasExpCor();
+    modnrvVelFps();
+    modnrvDpCalc();
+    EXPECT_EQ(Format(S.GasExpCorMax, "0.0000"), "0.9996");
+    EXPECT_EQ(Format(S.DpNorm, "0.000"), "2.371");
+    EXPECT_EQ(Format(S.VelMin, "0.00"), "50.39");
+    // h1 from the CY: CY = 1 - B h1 / (k Pabs)
+    const double h1 = (1 - S.GasExpCorMax) * 1.4 * 24.696 / S.Bfactor;
+    EXPECT_TRUE(near(h1, 2.3688, 1e-4));
+}
+
+TEST_F(NorvaneCalc, WaterInAFourInchLine) {
+    auto& S = shared();
+    S.FluidState = "LIQUID";
+    nrvFluidStateChanged();
+    EXPECT_EQ(S.Fluid, "WATER");
+    EXPECT_EQ(S.FlowUnit, "GPM");
+    S.FlowRateMax = S.FlowRateNorm = S.FlowRateMin = 100;
+    S.LineSize = 4;
+    modnrvPipeTbl();
+    modnrvFlowCoeK();
+    modnrvBfactor();
+    modnrvGasExpCor();
+    modnrvVelFps();
+    modnrvDpCalc();
+    EXPECT_FLOAT_EQ(S.LineId, 4.026f);
+    EXPECT_DOUBLE_EQ(S.FlowCoe, 0.648);
+    EXPECT_EQ(Format(S.SpecGrav, "0.0000"), "1.0000");
+    EXPECT_EQ(Format(S.DpMax, "0.000"), "2.827");
+    EXPECT_EQ(Format(S.VelNorm, "0.00"), "2.52");
+    EXPECT_EQ(Format(S.DensMinKg, "0.00"), "999.07");
+    EXPECT_FALSE(std::isfinite(S.GasExpCorMax));  // no gas expansion for GPM
+}
+
+TEST_F(NorvaneCalc, FlowCoefficientBySize) {
+    auto& S = shared();
+    const struct { float n; double k; bool selects; } rows[] = {
+        {0.5f, 0.395, false}, {3.5f, 0.644, false}, {22, 0.617, false}, {24, 0.616, false},
+        {30, 0.616, false},   {72, 0.616, false},   {5, 0.617, true},   {23.9f, 0.617, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.n);
+        S.FlowCoe = 0.617;
+        selected.clear();
+        S.LineSize = r.n;
+        modnrvFlowCoeK();
+        EXPECT_DOUBLE_EQ(S.FlowCoe, r.k);
+        EXPECT_EQ(selected, r.selects ? Lines{"cboLineSize"} : Lines{});
+    }
+}
+
+TEST_F(NorvaneCalc, BFactorBandsIncludeTheirUpperEdge) {
+    auto& S = shared();
+    const double pi = 3.14159265359;
+    const struct { float d; double c; } rows[] = {
+        {1, 1.5}, {4, 1.5}, {4.026f, 3.5}, {5, 3.5}, {5.5f, 2.0}, {9, 2.0},
+        {9.5f, 3.0}, {15, 3.0}, {15.25f, 4.0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.d);
+        S.LineId = r.d;
+        modnrvBfactor();
+        const double t = 1 - r.c / (pi * double(r.d));
+        EXPECT_DOUBLE_EQ(S.Bfactor, 0.011332 * t * t - 0.00342);
+    }
+    for (float d : {0.0f, -1.0f}) {
+        S.Bfactor = 0.5;
+        S.LineId = d;
+        modnrvBfactor();
+        EXPECT_EQ(S.Bfactor, 0.5);
+    }
+}
+
+TEST_F(NorvaneCalc, LineSizeTable) {
+    auto& S = shared();
+    const struct { float n, id, wall, od; } rows[] = {
+        {6, 6.065f, 0.28f, 6.625f}, {14, 13.25f, 0.375f, 14}, {12, 11.938f, 0.406f, 12.75f},
+        {0.5f, 0.622f, 0.109f, 0.84f}, {72, 71.25f, 0.375f, 72},
+        {5, 71.25f, 0.375f, 72},  // no row: ID and wall stay
+        {0, 71.25f, 0.375f, 72},  // the empty rows are not a size
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.n);
+        S.LineSize = r.n;
+        modnrvPipeTbl();
+        EXPECT_FLOAT_EQ(S.LineId, r.id);
+        EXPECT_FLOAT_EQ(S.LineWall, r.wall);
+        EXPECT_NEAR(S.LineOd, r.od, 1e-5);
+    }
+    EXPECT_EQ(nrvScheduleFor(12), "40");
+    EXPECT_EQ(nrvScheduleFor(14), "STD");
+    EXPECT_EQ(nrvLineSizeTexts().size(), 31u);
+}
+
+TEST_F(NorvaneCalc, GasLookupIgnoresCaseAndKnowsMethylChloride) {
+    auto& S = shared();
+    const struct { const char* fluid; float k, mw; bool selects; } rows[] = {
+        {"METHYL CHLORIDE", 1.2f, 50.488f, false},
+        {"N-BUTANE", 1.11f, 58.123f, false},
+        {"hydrogen", 1.41f, 2.016f, false},
+        {"HYDROGEN CHLORIDE", 1.41f, 36.461f, false},
+        {"UNOBTAINIUM", 1.41f, 36.461f, true},  // keeps the previous k and MW
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.fluid);
+        selected.clear();
+        S.Fluid = r.fluid;
+        modnrvGasCpCvk();
+        EXPECT_FLOAT_EQ(S.CpCv, r.k);
+        EXPECT_FLOAT_EQ(S.MolW, r.mw);
+        EXPECT_FLOAT_EQ(S.SpecGrav, float(double(r.mw) / 28.964));
+        EXPECT_EQ(selected, r.selects ? Lines{"cboFluidState"} : Lines{});
+    }
+    EXPECT_EQ(modnrvAddFluid().size(), 23u);
+    EXPECT_EQ(modnrvAddFluid().front(), "AIR");
+    EXPECT_EQ(modnrvAddFluid().back(), "SULFUR DIOXIDE");
+}
+
+TEST_F(NorvaneCalc, TemperatureAndPressureUnits) {
+    auto& S = shared();
+    S.TempUnitIn = "deg C";
+    S.TempMax = 100;
+    modnrvTemp();
+    EXPECT_FLOAT_EQ(S.TempMaxF, 212);
+    EXPECT_FLOAT_EQ(S.TempMaxC, 100);
+
+    const struct { const char* unit; float p; double psig, kg; } rows[] = {
+        {"PSIG", 10, 10, 10 / 14.22365},
+        {"psia", 10, 10 - 14.696, (10 - 14.696) / 14.22365},
+        {"BAR G", 1, 14.504, 1 / 0.9806},
+        {"Kg/cm^2 G", 1, 14.22365, 1},
+        {"KPa G", 100, 14.504, 100 / 98.06},
+        {"INCHES H2O G", 100, 3.6127, 100 / 393.7},
+        {"TORR (mmHg) G", 100, 1.9337, 100 / 735.5},
+        {"BAR A", 2, 2 * 14.504 - 14.696, (2 * 14.504 - 14.696) / 14.22365},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.unit);
+        S.PressUnit = r.unit;
+        S.PressMax = S.PressNorm = S.PressMin = r.p;
+        modnrvPressCalc();
+        EXPECT_NEAR(S.PressMinPsig, r.psig, 1e-5);
+        EXPECT_NEAR(S.PressNormKg, r.kg, 1e-5);
+    }
+    S.PressUnit = "PSI";  // not a unit: nothing converted
+    S.PressMax = 99;
+    modnrvPressCalc();
+    EXPECT_NEAR(S.PressMaxPsig, 2 * 14.504 - 14.696, 1e-5);
+}
+
+TEST_F(NorvaneCalc, SteamStateDefaultsAndDensity) {
+    auto& S = shared();
+    S.FluidState = "steam";
+    nrvFluidStateChanged();
+    EXPECT_EQ(S.Fluid, "STEAM (SATURATED)");
+    EXPECT_EQ(S.FlowUnit, "PPH");
+    EXPECT_FLOAT_EQ(S.CpCv, 1.3f);
+    EXPECT_FLOAT_EQ(S.MolW, 18.015f);
+    EXPECT_FLOAT_EQ(S.FlowRateNorm, 2000);
+    EXPECT_FLOAT_EQ(S.TempMin, 212);
+    EXPECT_FLOAT_EQ(S.PressMax, 0);
+    // Saturated steam at 212 deg F and one atmosphere: about 0.0373 lb/ft^3.
+    EXPECT_NEAR(S.DensNorm, 0.0373, 0.0005);
+    EXPECT_DOUBLE_EQ(S.ThermExpCorMax, 1.014 - 0.016 * (1000 - 212.0) / 1025);
+    EXPECT_TRUE(std::isfinite(S.DpMax));
+
+    // 0 psig in an absolute unit is the base pressure.
+    S.PressUnit = "PSIA";
+    S.FluidState = "STEAM";
+    nrvFluidStateChanged();
+    EXPECT_FLOAT_EQ(S.PressMin, 14.696f);
+    EXPECT_NEAR(S.PressMinPsig, 0, 1e-6);
+}
+
+TEST_F(NorvaneCalc, FlowUnitSetsBaseConditions) {
+    auto& S = shared();
+    S.BaseTemp = 77, S.BasePress = 13;
+    S.FlowUnit = "m3/hr";
+    nrvFlowUnitChanged();
+    EXPECT_FLOAT_EQ(S.BaseTemp, 32);
+    EXPECT_FLOAT_EQ(S.BasePress, 14.69947f);
+    EXPECT_FLOAT_EQ(S.BaseTempC, 0);
+    EXPECT_NEAR(S.BasePressKg, 14.69947 * 0.07031, 1e-6);
+    S.FlowUnit = "ACFM";
+    nrvFlowUnitChanged();
+    EXPECT_FLOAT_EQ(S.BaseTemp, 60);
+    EXPECT_FLOAT_EQ(S.BasePress, 14.696f);
+    EXPECT_EQ(Format(S.DpMax, "0.000"), "6.425");
+}
+
+// Every unit each state offers gives a finite differential pressure and
+// velocity; a unit the state does not offer gives "Error".
+TEST_F(NorvaneCalc, EveryOfferedUnitGivesAResult) {
+    auto& S = shared();
+    for (const char* state : {"GAS", "STEAM", "LIQUID"}) {
+        for (const std::string& unit : modnrvAddFlowUnit(state)) {
+            SCOPED_TRACE(std::string(state) + " " + unit);
+            S.FluidState = state;
+            nrvFluidStateChanged();
+            S.FlowUnit = unit;
+            nrvFlowUnitChanged();
+            EXPECT_TRUE(std::isfinite(S.DpMax) && S.DpMax > 0);
+            EXPECT_TRUE(std::isfinite(S.VelNorm) && S.VelNorm > 0);
+            EXPECT_NEAR(S.VelMpsMin, S.VelMin * 0.3048, 1e-4 * S.VelMin);
+        }
+    }
+    S.FluidState = "LIQUID";
+    nrvFluidStateChanged();
+    S.FlowUnit = "ACFM";
+    modnrvDpCalc();
+    EXPECT_EQ(Format(S.DpMax, "0.000"), "Error");
+    S.FlowUnit = "furlongs";
+    modnrvVelFps();
+    EXPECT_EQ(Format(S.VelMax, "0.00"), "Error");
+}
+
+TEST_F(NorvaneCalc, ArithmeticFaultsGiveError) {
+    auto& S = shared();
+    S.CompNorm = 0;
+    S.LineId = 0;
+    modnrvDensCalc();
+    modnrvGasExpCor();
+    modnrvVelFps();
+    modnrvDpCalc();
+    EXPECT_EQ(Format(S.DensNorm, "0.0000"), "Error");
+    EXPECT_EQ(Format(S.DpMax, "0.000"), "Error");
+    EXPECT_EQ(Format(S.VelMin, "0.00"), "Error");
+}
+
+// A metric standard-volume flow: Nm3/hr at 0 deg C base.
+TEST_F(NorvaneCalc, NormalCubicMetres) {
+    auto& S = shared();
+    S.FlowUnit = "Nm3/hr";
+    nrvFlowUnitChanged();
+    // 1000 Nm3/hr of air at 10 psig and 70 deg F in 6.065 in:
+    // actual m3/hr = 1000 x (294.26 / 273.15) x (1.03327 / 1.73639).
+    const double pabsKg = 14.69947 * 0.07031 + 10 / 14.22365;
+    const double actual = 1000 * (21.111111 + 273.15) / 273.15 * (14.69947 * 0.07031) / pabsKg;
+    EXPECT_TRUE(near(S.VelMpsMax, 0.548201455942 * actual / (6.065 * 6.065), 2e-3));
+}
+
+}  // namespace
+}  // namespace quorin::test
