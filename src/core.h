@@ -7,6 +7,7 @@
 #include "liquid/LiquidCalc.h"
 #include "liquid/Results.h"
 #include "norvane/NorvaneCalc.h"
+#include "norvane/NorvaneFiles.h"
 #include "reports/CaseFiles.h"
 #include "reports/Files.h"
 #include "reports/ListFile.h"

@@ -1,0 +1,1 @@
+#include "norvane/NorvaneFiles.h"
