@@ -178,9 +178,15 @@ void modnrvVelFps() {
     for (NrvCase which : kNrvCaseOrder) {
         NrvCaseFields c = nrvCase(S, which);
         const Working w = working(S, c);
-        double fps = kNaN, mps = kNaN;
-        auto metric = [&](double v) { mps = v; fps = v / kFtPerM; };
-        auto imperial = [&](double v) { fps = v; mps = v * kFtPerM; };
+        // The other unit comes from the stored value of the first.
+        auto metric = [&](double v) {
+            c.velMps = single(v);
+            c.vel = single(double(c.velMps) / kFtPerM);
+        };
+        auto imperial = [&](double v) {
+            c.vel = single(v);
+            c.velMps = single(double(c.vel) * kFtPerM);
+        };
         switch (unit) {
             case Unit::Acfm: imperial(3.056 * w.q / w.dSq); break;
             case Unit::Acfh: imperial(w.q / (19.63495 * w.dSq)); break;
@@ -197,10 +203,8 @@ void modnrvVelFps() {
             case Unit::Gpm: imperial(0.4085 * w.q / w.dSq); break;
             case Unit::Lpm: imperial(0.107914282932 * w.q / w.dSq); break;
             case Unit::BblDay: imperial(0.0119 * w.q / w.dSq); break;
-            case Unit::Unknown: break;
+            case Unit::Unknown: imperial(kNaN); break;
         }
-        c.vel = single(fps);
-        c.velMps = single(mps);
     }
 }
 

@@ -2,8 +2,10 @@
 // calculation chain.
 //
 // Like the vortex routines they take no arguments and work on named fields of
-// shared(). States and units are compared without regard to case; a state or
-// unit that matches no branch leaves the routine's outputs unchanged.
+// shared(). States and units are compared without regard to case. A state or
+// unit that matches no branch leaves the outputs of the fluid, line-size, K
+// and B routines unchanged; the gas expansion, velocity and DP routines store
+// "Error" (not a number) for a unit or state they cannot serve.
 // Arithmetic faults (D = 0, Z = 0, a zero absolute pressure) store the
 // non-finite result, which every box and report shows as "Error"; nothing
 // stops.
