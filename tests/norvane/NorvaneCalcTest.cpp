@@ -336,3 +336,80 @@ TEST_F(NorvaneCalc, NormalCubicMetres) {
 
 }  // namespace
 }  // namespace quorin::test
+
+namespace quorin::test {
+namespace {
+
+// The tables as the fluid list, the line-size list and the K lookup give
+// them, row by row.
+TEST_F(NorvaneCalc, GasTableRowByRow) {
+    const struct { const char* name; float k, mw; } rows[] = {
+        {"AIR", 1.4f, 28.964f},           {"ACETYLENE", 1.3f, 26.27f},
+        {"AMMONIA", 1.32f, 17.263f},      {"ARGON", 1.67f, 39.948f},
+        {"n-BUTANE", 1.11f, 58.123f},     {"CARBON DIOXIDE", 1.3f, 44.01f},
+        {"CARBON MONOXIDE", 1.4f, 28.01f}, {"CHLORINE", 1.33f, 70.906f},
+        {"ETHANE", 1.22f, 30.07f},        {"ETHYLENE", 1.22f, 28.054f},
+        {"HELIUM", 1.66f, 4.003f},        {"HYDROGEN CHLORIDE", 1.41f, 36.461f},
+        {"HYDROGEN", 1.41f, 2.016f},      {"HYDROGEN SULPHIDE", 1.3f, 34.082f},
+        {"METHANE", 1.32f, 16.043f},      {"NATURAL GAS", 1.27f, 19.5f},
+        {"NITROUS OXIDE", 1.31f, 44.013f}, {"NITRIC OXIDE", 1.4f, 30.006f},
+        {"NITROGEN", 1.41f, 28.013f},     {"OXYGEN", 1.4f, 31.999f},
+        {"PROPANE", 1.15f, 44.097f},      {"PROPENE PROPYLENE", 1.14f, 42.081f},
+        {"SULFUR DIOXIDE", 1.26f, 64.065f},
+    };
+    auto& S = shared();
+    ASSERT_EQ(modnrvAddFluid().size(), std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].name);
+        EXPECT_EQ(modnrvAddFluid()[i], rows[i].name);
+        S.Fluid = rows[i].name;
+        S.CpCv = 0, S.MolW = 0;
+        modnrvGasCpCvk();
+        EXPECT_EQ(S.CpCv, rows[i].k);
+        EXPECT_EQ(S.MolW, rows[i].mw);
+    }
+    EXPECT_EQ(modnrvAddFlowUnit("gas"),
+              Lines({"ACFM", "ACFH", "SCFM", "SCFH", "m3/hr", "Nm3/hr", "PPH", "Kg/hr"}));
+    EXPECT_EQ(modnrvAddFlowUnit("STEAM (SATURATED)"), Lines({"PPH", "Kg/hr"}));
+    EXPECT_EQ(modnrvAddFlowUnit("Liquid"),
+              Lines({"GPM", "LPM", "m3/hr", "PPH", "Kg/hr", "bbl/day"}));
+}
+
+TEST_F(NorvaneCalc, LineSizesAndCoefficientsRowByRow) {
+    const struct { const char* text; float n, id, wall; double k; } rows[] = {
+        {".50", 0.5f, 0.622f, 0.109f, 0.395},   {".75", 0.75f, 0.824f, 0.113f, 0.425},
+        {"1.00", 1, 1.049f, 0.133f, 0.537},     {"1.25", 1.25f, 1.38f, 0.14f, 0.568},
+        {"1.50", 1.5f, 1.61f, 0.145f, 0.573},   {"2.00", 2, 2.067f, 0.154f, 0.595},
+        {"2.50", 2.5f, 2.469f, 0.203f, 0.630},  {"3.00", 3, 3.068f, 0.216f, 0.640},
+        {"3.50", 3.5f, 3.548f, 0.226f, 0.644},  {"4.00", 4, 4.026f, 0.237f, 0.648},
+        {"6.00", 6, 6.065f, 0.28f, 0.637},      {"8.00", 8, 7.981f, 0.322f, 0.645},
+        {"10.00", 10, 10.02f, 0.365f, 0.636},   {"12.00", 12, 11.938f, 0.406f, 0.627},
+        {"14.00", 14, 13.25f, 0.375f, 0.625},   {"16.00", 16, 15.25f, 0.375f, 0.623},
+        {"18.00", 18, 17.25f, 0.375f, 0.620},   {"20.00", 20, 19.25f, 0.375f, 0.617},
+        {"22.00", 22, 21.25f, 0.375f, 0.617},   {"24.00", 24, 23.25f, 0.375f, 0.616},
+        {"26.00", 26, 25.25f, 0.375f, 0.616},   {"28.00", 28, 27.25f, 0.375f, 0.616},
+        {"30.00", 30, 29.25f, 0.375f, 0.616},   {"32.00", 32, 31.25f, 0.375f, 0.616},
+        {"34.00", 34, 33.25f, 0.375f, 0.616},   {"36.00", 36, 35.25f, 0.375f, 0.616},
+        {"42.00", 42, 41.25f, 0.375f, 0.616},   {"48.00", 48, 47.25f, 0.375f, 0.616},
+        {"54.00", 54, 53.25f, 0.375f, 0.616},   {"60.00", 60, 59.25f, 0.375f, 0.616},
+        {"72.00", 72, 71.25f, 0.375f, 0.616},
+    };
+    auto& S = shared();
+    ASSERT_EQ(nrvLineSizeTexts().size(), std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].text);
+        EXPECT_EQ(nrvLineSizeTexts()[i], rows[i].text);
+        S.LineId = S.LineWall = 0;
+        S.LineSize = float(leadingNumber(rows[i].text));
+        EXPECT_EQ(S.LineSize, rows[i].n);
+        modnrvPipeTbl();
+        modnrvFlowCoeK();
+        EXPECT_EQ(S.LineId, rows[i].id);
+        EXPECT_EQ(S.LineWall, rows[i].wall);
+        EXPECT_DOUBLE_EQ(S.FlowCoe, rows[i].k);
+    }
+    EXPECT_TRUE(selected.empty());
+}
+
+}  // namespace
+}  // namespace quorin::test
