@@ -8,6 +8,8 @@
 #include "gas/Results.h"
 #include "liquid/LiquidCalc.h"
 #include "liquid/Results.h"
+#include "norvane/NorvaneCalc.h"
+#include "norvane/NorvaneFiles.h"
 #include "reports/CaseFiles.h"
 #include "reports/ResultsText.h"
 #include "state/Hooks.h"
@@ -18,13 +20,15 @@ namespace quorin {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: quorin-batch gas|liquid IN.dat OUT.txt\n"
-    "       quorin-batch gas|liquid --dir OUTDIR IN.dat...\n"
+    "Usage: quorin-batch gas|liquid|norvane IN.dat OUT.txt\n"
+    "       quorin-batch gas|liquid|norvane --dir OUTDIR IN.dat...\n"
     "\n"
     "Sizes saved vortex case files (gas/steam or liquid) as the program does\n"
-    "when a case is opened, Find Meter is pressed and the results are saved:\n"
-    "each results text file is written to OUT.txt (\"-\" for standard output)\n"
-    "or, with --dir, to OUTDIR/NAME.txt for each IN file NAME.dat.\n"
+    "when a case is opened, Find Meter is pressed and the results are saved,\n"
+    "or saved averaging-tube (norvane) data files as the program does when a\n"
+    "file is opened and its text report saved: each report is written to\n"
+    "OUT.txt (\"-\" for standard output) or, with --dir, to OUTDIR/NAME.txt\n"
+    "for each IN file NAME.dat.\n"
     "\n"
     "Exit status: 0 every file sized; 1 a file could not be read or its\n"
     "results not written (named on standard error, the others still sized);\n"
@@ -59,6 +63,15 @@ FileError sizeCaseFile(Workflow workflow, const std::string& caseFile, const std
         modGasSelection();
         modGasResults(today);
         report = gasResultsText(today);
+    } else if (workflow == Workflow::Norvane) {
+        modnrvLoadPipeTbl();
+        nrvLoadDefaults(today);
+        nrvRecalcAll();
+        S.TubeDataFile = caseFile;
+        if (FileError error = modnrvOpenInData()) return error;
+        nrvBaseDerived();
+        nrvRecalcAll();
+        report = norvaneReportText(today);
     } else {
         loadLiquidDefaults(false);
         modLqdRecalc();
@@ -81,7 +94,8 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     Workflow workflow;
     if (args[0] == "gas") workflow = Workflow::Gas;
     else if (args[0] == "liquid") workflow = Workflow::Liquid;
-    else return usage(err, "unknown workflow \"" + args[0] + "\" (gas or liquid)");
+    else if (args[0] == "norvane") workflow = Workflow::Norvane;
+    else return usage(err, "unknown workflow \"" + args[0] + "\" (gas, liquid or norvane)");
 
     // Each input file with the path its results go to ("-": standard output).
     std::vector<std::pair<std::string, std::string>> jobs;
@@ -105,6 +119,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     };
     hooks().beep = nullptr;
     hooks().showCustomGas = nullptr;
+    hooks().selectControl = nullptr;  // no screen to select a box on
 
     const std::string today = todayDate();
     int status = 0;

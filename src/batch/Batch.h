@@ -1,9 +1,10 @@
 // The batch sizer: sizes saved case files without a window, as a user would
 // who opens the input screen, opens the file, presses Find Meter and saves
-// the results as text.
+// the results as text. An averaging-tube (norvane) data file is opened on
+// the averaging-tube screen, recalculated and its text report saved.
 //
-//   quorin-batch gas|liquid IN.dat OUT.txt      (OUT "-" is standard output)
-//   quorin-batch gas|liquid --dir OUTDIR IN.dat...
+//   quorin-batch gas|liquid|norvane IN.dat OUT.txt   (OUT "-" is standard output)
+//   quorin-batch gas|liquid|norvane --dir OUTDIR IN.dat...
 //
 // Exit status: 0 every file sized; 1 some file could not be read or its
 // results not written (named on standard error; the others are still
@@ -18,11 +19,13 @@
 
 namespace quorin {
 
-enum class Workflow { Gas, Liquid };
+enum class Workflow { Gas, Liquid, Norvane };
 
 // Sizes the case in `caseFile` from a fresh case record: the input screen's
-// start-up values, the file, the Find Meter selection and the results; on
-// success `report` holds the bytes of the results text file dated `today`.
+// start-up values, the file, the Find Meter selection and the results (for
+// an averaging-tube file: the start-up values, the file and the full
+// recalculation); on success `report` holds the bytes of the results text
+// file (the averaging-tube text report) dated `today`.
 FileError sizeCaseFile(Workflow workflow, const std::string& caseFile, const std::string& today,
                        std::string& report);
 

@@ -1,4 +1,5 @@
-// quorin-batch: sizes saved vortex case files without a window.
+// quorin-batch: sizes saved vortex case files and averaging-tube data files
+// without a window.
 #include <iostream>
 #include <string>
 #include <vector>

@@ -29,6 +29,19 @@ protected:
         S.CustomerIn = "Acme, Inc.";
         return gasCaseFileBytes();
     }
+    // An averaging-tube case as the screen saves it: the start-up case with
+    // other flows and line, or a gas of the user's own.
+    static std::string tubeCase(float flow, float lineSize = 6, const char* fluid = "AIR") {
+        modnrvLoadPipeTbl();
+        nrvLoadDefaults("01-01-2026");
+        nrvRecalcAll();
+        auto& S = shared();
+        S.FlowRateMax = S.FlowRateNorm = S.FlowRateMin = flow;
+        S.LineSize = lineSize;
+        if (fluid != S.Fluid) S.Fluid = fluid, S.CpCv = 1.18f, S.MolW = 86.47f;
+        S.Cust = "Acme, Inc.";
+        return norvaneDataFileBytes();
+    }
     static std::string liquidCase(float gpm, float pipeIn) {
         loadLiquidDefaults(true);
         auto& S = shared();
@@ -41,13 +54,14 @@ protected:
 
 TEST_F(Batch, UsageErrorsExitWithTwoAndTheUsage) {
     const std::vector<std::vector<std::string>> wrong = {
-        {}, {"steam", "a.dat", "b.txt"}, {"gas"}, {"gas", "a.dat"}, {"gas", "a", "b", "c"}, {"liquid", "--dir", "out"}};
+        {}, {"steam", "a.dat", "b.txt"}, {"gas"}, {"gas", "a.dat"}, {"gas", "a", "b", "c"}, {"liquid", "--dir", "out"},
+        {"norvane", "a.dat"}, {"Norvane", "a.dat", "b.txt"}};
     for (const auto& args : wrong) {
         EXPECT_EQ(run(args), 2) << ::testing::PrintToString(args);
         EXPECT_NE(err.str().find("Usage: quorin-batch"), std::string::npos);
     }
     EXPECT_EQ(run({"--help"}), 0);
-    EXPECT_EQ(out.str().rfind("Usage: quorin-batch gas|liquid IN.dat OUT.txt", 0), 0u);
+    EXPECT_EQ(out.str().rfind("Usage: quorin-batch gas|liquid|norvane IN.dat OUT.txt", 0), 0u);
 }
 
 TEST_F(Batch, OneCaseToAFileAndToStandardOutput) {
@@ -97,6 +111,35 @@ TEST_F(Batch, EachCaseStartsFromAFreshRecord) {
     ASSERT_EQ(run({"liquid", path("l.dat"), path("l2.txt")}), 0);
     EXPECT_EQ(readFile(path("l1.txt")), readFile(path("l2.txt")));
     EXPECT_NE(readFile(path("g.txt")).find("Pressure is out of Range"), std::string::npos);
+}
+
+// The file is recalculated after it is opened (the file holds no results),
+// without asking a screen to select a box.
+TEST_F(Batch, AveragingTubeFilesAreRecalculatedAndReported) {
+    std::vector<std::string> selected;
+    hooks().selectControl = [&selected](const std::string& c) { selected.push_back(c); };
+    writeFile(path("half.dat"), tubeCase(500));
+    writeFile(path("odd.dat"), tubeCase(1000, 7, "FREON 22"));  // no K for 7 in, an unknown gas
+    const std::string cut = tubeCase(500);
+    writeFile(path("cut.dat"), cut.substr(0, cut.find("\"ACFM\"")));
+    fs::create_directories(dir / "out");
+    EXPECT_EQ(run({"norvane", "--dir", path("out"), path("half.dat"), path("cut.dat"), path("odd.dat")}), 1);
+    EXPECT_EQ(err.str(), path("cut.dat") + ": 62 - Input past end of file (line 20)\n");
+    EXPECT_FALSE(fs::exists(dir / "out" / "cut.txt"));
+    hooks().selectControl("restored");
+    EXPECT_EQ(selected, Lines{"restored"});
+    ASSERT_EQ(run({"norvane", path("half.dat"), "-"}), 0);
+    const std::string half = readFile(dir / "out" / "half.txt");
+    EXPECT_EQ(out.str(), half);
+    // A quarter of the start-up 6.425, a little more for a smaller correction CY.
+    for (const char* line : {" Customer:        Acme, Inc. ", " Flow Rate(Q):                     ACFM       500 ",
+                             " Differential Pressure(DP):        IN W.C.   1.604     1.604     1.604\r\n"})
+        EXPECT_NE(half.find(line), std::string::npos) << line;
+    // The 7 in line keeps the file's K, the unknown gas its k and MW.
+    const std::string odd = readFile(dir / "out" / "odd.txt");
+    for (const char* line : {"(K):                        0.637\r\n", "(k):                                    1.18 \r\n",
+                             "(MW):                       86.470\r\n", "(SG):                       2.9854\r\n"})
+        EXPECT_NE(odd.find(line), std::string::npos) << line;
 }
 
 }  // namespace
