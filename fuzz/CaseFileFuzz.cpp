@@ -1,4 +1,4 @@
-// Fuzzes the readers of the two case files with whatever bytes a file may
+// Fuzzes the readers of the three case files with whatever bytes a file may
 // hold. A file that opens must then size without a fault (the chain a screen
 // runs after opening, Find Meter, the results and both reports), and saving
 // the opened case must give a file that opens again to the same bytes.
@@ -52,11 +52,29 @@ void liquid(const std::string& bytes) {
     check(liquidCaseFileBytes() == saved);
 }
 
+void norvane(const std::string& bytes) {
+    using namespace quorin;
+    shared() = SharedState{};
+    modnrvLoadPipeTbl();
+    nrvLoadDefaults(kDate);
+    nrvRecalcAll();
+    if (takeNorvaneDataFile(bytes)) return;
+    const std::string saved = norvaneDataFileBytes();
+    nrvBaseDerived();
+    nrvRecalcAll();
+    norvaneReportText(kDate);
+    modnrvPrintResults();
+    shared() = SharedState{};
+    check(!takeNorvaneDataFile(saved));
+    check(norvaneDataFileBytes() == saved);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     gas(bytes);
     liquid(bytes);
+    norvane(bytes);
     return 0;
 }

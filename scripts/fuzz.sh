@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the readers of the gas/steam and liquid case files with libFuzzer,
+# Fuzzes the readers of the gas/steam, liquid and averaging-tube case files with libFuzzer,
 # under AddressSanitizer and UndefinedBehaviorSanitizer (clang).
 #
 #   scripts/fuzz.sh [SECONDS]      default 600
