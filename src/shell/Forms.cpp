@@ -11,6 +11,8 @@
 #include "shell/frmAbout.h"
 #include "shell/frmHelp.h"
 #include "shell/frmINTRO.h"
+#include "tools/frmConvert.h"
+#include "tools/frmPipeChart.h"
 #include "tools/frmStdMeterRange.h"
 #include "tools/frmSteamTable.h"
 
@@ -33,6 +35,8 @@ void registerForms() {
     shell.registerForm(frmSteamTable::kName, Shell::Kind::Modal, [] { return new frmSteamTable; });
     shell.registerForm(frmStdMeterRange::kName, Shell::Kind::Child,
                        [] { return new frmStdMeterRange; });
+    shell.registerForm(frmConvert::kName, Shell::Kind::Modal, [] { return new frmConvert; });
+    shell.registerForm(frmPipeChart::kName, Shell::Kind::Modal, [] { return new frmPipeChart; });
 }
 
 }  // namespace quorin
