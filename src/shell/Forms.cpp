@@ -8,6 +8,7 @@
 #include "liquid/frmLqdBackPrsCalc.h"
 #include "liquid/frmLqdInput.h"
 #include "liquid/frmLqdResults.h"
+#include "norvane/frmNorvaneInput.h"
 #include "shell/frmAbout.h"
 #include "shell/frmHelp.h"
 #include "shell/frmINTRO.h"
@@ -32,6 +33,8 @@ void registerForms() {
     shell.registerForm(frmLqdResults::kName, Shell::Kind::Child, [] { return new frmLqdResults; });
     shell.registerForm(frmLqdBackPrsCalc::kName, Shell::Kind::Modal,
                        [] { return new frmLqdBackPrsCalc; });
+    shell.registerForm(frmNorvaneInput::kName, Shell::Kind::Child,
+                       [] { return new frmNorvaneInput; });
     shell.registerForm(frmSteamTable::kName, Shell::Kind::Modal, [] { return new frmSteamTable; });
     shell.registerForm(frmStdMeterRange::kName, Shell::Kind::Child,
                        [] { return new frmStdMeterRange; });

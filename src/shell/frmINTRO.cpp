@@ -106,9 +106,6 @@ void frmINTRO::createButtons() {
     connect(cmdNorvane, &QPushButton::clicked, this, [] { choose(kNorvane); });
     connect(cmdQuit, &QPushButton::clicked, this, [] { Shell::instance().exitProgram(); });
 
-    // The averaging-tube input screen comes with its workflow.
-    cmdNorvane->setEnabled(false);
-
     setTabOrder(cmdGasSteam, cmdLiquid);
     setTabOrder(cmdLiquid, cmdNorvane);
     setTabOrder(cmdNorvane, cmdQuit);
@@ -124,9 +121,6 @@ void frmINTRO::createMenus() {
     QAction* norvane = addMenuBarCommand("Norvane", "mnuNorvane", [] { choose(kNorvane); });
     norvane->setVisible(kShowNorvane);
     addMenuBarCommand("About", "mnuAbout", [] { Shell::instance().showModal("frmAbout"); });
-
-    // The averaging-tube input screen comes with its workflow.
-    norvane->setEnabled(false);
 }
 
 void frmINTRO::resizeEvent(QResizeEvent* event) {
