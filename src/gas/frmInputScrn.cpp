@@ -158,17 +158,11 @@ void frmInputScrn::createMenus() {
 
     QMenu* tools = addMenu("Tools", "mnuTools");
     addCommand(tools, "Size Liquid Meter", "mnuSizeLiquid", {}, [] {
-        Shell& shell = Shell::instance();
-        shell.unload(kName);
-        shared().SizingType = "LIQUID";
-        shell.showChild("frmINTRO");
+        Shell::instance().returnToIntro(kName, "LIQUID");
     });
     addSeparator(tools);
     QAction* norvane = addCommand(tools, "Size Norvane", "mnuSizeNorvane", {}, [] {
-        Shell& shell = Shell::instance();
-        shell.unload(kName);
-        shared().SizingType = "NORVANE";
-        shell.showChild("frmINTRO");
+        Shell::instance().returnToIntro(kName, "NORVANE");
     });
     QAction* norvaneSeparator = addSeparator(tools, "mnuSizeNorvaneSeparator");
     norvane->setVisible(kShowNorvane);
@@ -371,9 +365,7 @@ void frmInputScrn::setDefaults() {
 }
 
 void frmInputScrn::close_() {
-    Shell& shell = Shell::instance();
-    shell.unload(kName);
-    shell.showChild("frmINTRO");
+    Shell::instance().returnToIntro(kName);
 }
 
 }  // namespace quorin

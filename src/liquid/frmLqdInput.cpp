@@ -414,17 +414,10 @@ void frmLqdInput::setDefaults() {
     txtCustomerIn->selectAll();
 }
 
-void frmLqdInput::close_() {
-    Shell& shell = Shell::instance();
-    shell.unload(kName);
-    shell.showChild("frmINTRO");
-}
+void frmLqdInput::close_() { Shell::instance().returnToIntro(kName); }
 
 void frmLqdInput::changeWorkflow(const char* sizingType) {
-    Shell& shell = Shell::instance();
-    shell.unload(kName);
-    shared().SizingType = sizingType;
-    shell.showChild("frmINTRO");
+    Shell::instance().returnToIntro(kName, sizingType);
 }
 
 }  // namespace quorin

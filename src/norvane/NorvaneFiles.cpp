@@ -14,23 +14,8 @@ namespace {
 
 // ---- Data file -----------------------------------------------------------
 
-// One routine walks the fields in file order, so writing and reading can
-// never disagree on the order or the type of a line. `Io` writes (const
-// fields) or reads (fields to fill).
-struct Writing {
-    ListWriter& out;
-    void operator()(const std::string& v) { out.string(v); }
-    void operator()(const float& v) { out.single(v); }
-    void operator()(const double& v) { out.number(v); }
-};
-
-struct Reading {
-    ListReader& in;
-    void operator()(std::string& v) { in.string(v); }
-    void operator()(float& v) { in.single(v); }
-    void operator()(double& v) { in.number(v); }
-};
-
+// `Io` is a ListFieldWriter (with const fields) or a ListFieldReader (with
+// the fields to fill).
 // The 37 lines of an averaging-tube case; the three operating cases in the
 // order maximum, normal, minimum.
 template <typename Case, typename Io>
@@ -112,19 +97,9 @@ constexpr int kMinCol = 66;
 
 constexpr int kCustomerWidth = 25;
 
-const std::string kRule(80, '_');
 
-// The first `count` characters of a UTF-8 text.
-std::string firstChars(const std::string& utf8, int count) {
-    size_t i = 0;
-    for (int n = 0; i < utf8.size(); ++i) {
-        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;  // continuation
-        if (n++ == count) break;
-    }
-    return utf8.substr(0, i);
-}
 
-void rule(PrintWriter& p) { p.tab(kLabel).text(kRule).endLine(); }
+void rule(PrintWriter& p) { p.rule(kLabel); }
 
 // A row of label, unit (none when empty) and three columns: the line, or
 // the maximum, normal and minimum case.
@@ -247,14 +222,14 @@ private:
 
 std::string norvaneDataFileBytes() {
     ListWriter out;
-    tubeFields(static_cast<const SharedState&>(shared()), Writing{out});
+    tubeFields(static_cast<const SharedState&>(shared()), ListFieldWriter{out});
     return out.bytes();
 }
 
 FileError takeNorvaneDataFile(std::string bytes) {
     ListReader in(std::move(bytes));
     SharedState copy = shared();
-    tubeFields(copy, Reading{in});
+    tubeFields(copy, ListFieldReader{in});
     if (in.failed()) return runtimeError(in.errorNumber(), in.line());
     shared() = std::move(copy);
     return {};

@@ -826,17 +826,10 @@ void frmNorvaneInput::openFile() {
     selectBox(selected_ ? selected_ : txtCust);
 }
 
-void frmNorvaneInput::close_() {
-    Shell& shell = Shell::instance();
-    shell.unload(kName);
-    shell.showChild("frmINTRO");
-}
+void frmNorvaneInput::close_() { Shell::instance().returnToIntro(kName); }
 
 void frmNorvaneInput::changeWorkflow(const char* sizingType) {
-    Shell& shell = Shell::instance();
-    shell.unload(kName);
-    shared().SizingType = sizingType;
-    shell.showChild("frmINTRO");
+    Shell::instance().returnToIntro(kName, sizingType);
 }
 
 }  // namespace quorin

@@ -8,24 +8,8 @@ namespace quorin {
 
 namespace {
 
-// One routine per file kind walks the fields in file order, so writing and
-// reading can never disagree on the order or the type of a line. `Io` is a
-// ListWriter (with const fields) or a ListReader (with the fields to fill).
-struct Writing {
-    ListWriter& out;
-    void operator()(const std::string& v) { out.string(v); }
-    void operator()(const float& v) { out.single(v); }
-    void operator()(const double& v) { out.number(v); }
-    void operator()(const bool& v) { out.boolean(v); }
-};
-
-struct Reading {
-    ListReader& in;
-    void operator()(std::string& v) { in.string(v); }
-    void operator()(float& v) { in.single(v); }
-    void operator()(double& v) { in.number(v); }
-    void operator()(bool& v) { in.boolean(v); }
-};
+// `Io` is a ListFieldWriter (with const fields) or a ListFieldReader (with
+// the fields to fill).
 
 // The 22 lines of a gas/steam case.
 template <typename Case, typename Io>
@@ -79,7 +63,7 @@ template <typename Fields>
 FileError takeCase(std::string bytes, Fields fields) {
     ListReader in(std::move(bytes));
     SharedState copy = shared();
-    fields(copy, Reading{in});
+    fields(copy, ListFieldReader{in});
     if (in.failed()) return runtimeError(in.errorNumber(), in.line());
     shared() = std::move(copy);
     return {};
@@ -92,8 +76,8 @@ FileError openCase(const std::string& path, Fields fields) {
     return takeCase(std::move(bytes), fields);
 }
 
-auto gasCase = [](SharedState& S, Reading io) { gasFields(S, io); };
-auto liquidCase = [](SharedState& S, Reading io) { liquidFields(S, io); };
+auto gasCase = [](SharedState& S, ListFieldReader io) { gasFields(S, io); };
+auto liquidCase = [](SharedState& S, ListFieldReader io) { liquidFields(S, io); };
 
 bool isOtherMedium() { return unitIs(shared().MediaIn, "OTHER"); }
 
@@ -103,13 +87,13 @@ std::string gasCaseFileBytes() {
     SharedState S = shared();
     S.OtherMediaFlag = isOtherMedium();
     ListWriter out;
-    gasFields(static_cast<const SharedState&>(S), Writing{out});
+    gasFields(static_cast<const SharedState&>(S), ListFieldWriter{out});
     return out.bytes();
 }
 
 std::string liquidCaseFileBytes() {
     ListWriter out;
-    liquidFields(static_cast<const SharedState&>(shared()), Writing{out});
+    liquidFields(static_cast<const SharedState&>(shared()), ListFieldWriter{out});
     return out.bytes();
 }
 

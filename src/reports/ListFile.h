@@ -65,4 +65,23 @@ private:
     int errorNumber_ = 0;
 };
 
+// One routine per file kind walks its fields in file order with either of
+// these, so writing and reading can never disagree on the order or the type
+// of a line.
+struct ListFieldWriter {
+    ListWriter& out;
+    void operator()(const std::string& v) { out.string(v); }
+    void operator()(const float& v) { out.single(v); }
+    void operator()(const double& v) { out.number(v); }
+    void operator()(const bool& v) { out.boolean(v); }
+};
+
+struct ListFieldReader {
+    ListReader& in;
+    void operator()(std::string& v) { in.string(v); }
+    void operator()(float& v) { in.single(v); }
+    void operator()(double& v) { in.number(v); }
+    void operator()(bool& v) { in.boolean(v); }
+};
+
 }  // namespace quorin

@@ -25,4 +25,17 @@ PrintWriter& PrintWriter::endLine() {
     return *this;
 }
 
+PrintWriter& PrintWriter::rule(int column) {
+    return tab(column).text(std::string(80, '_')).endLine();
+}
+
+std::string firstChars(const std::string& utf8, int count) {
+    size_t i = 0;
+    for (int n = 0; i < utf8.size(); ++i) {
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;  // continuation
+        if (n++ == count) break;
+    }
+    return utf8.substr(0, i);
+}
+
 }  // namespace quorin

@@ -16,6 +16,8 @@ public:
     PrintWriter& text(std::string_view utf8);
     // Ends the line (a Print statement without a trailing ";").
     PrintWriter& endLine();
+    // A whole line ruled with 80 "_" from `column`.
+    PrintWriter& rule(int column);
 
     // The file's bytes so far.
     const std::string& bytes() const { return bytes_; }
@@ -24,5 +26,8 @@ private:
     std::string bytes_;
     int column_ = 1;  // where the next character goes
 };
+
+// The first `count` characters of a UTF-8 text.
+std::string firstChars(const std::string& utf8, int count);
 
 }  // namespace quorin

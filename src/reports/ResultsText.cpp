@@ -23,17 +23,7 @@ constexpr int kMaxFlow = 57;
 
 constexpr int kCustomerWidth = 25;
 
-const std::string kRule(80, '_');
 
-// The first `count` characters of a UTF-8 text.
-std::string firstChars(const std::string& utf8, int count) {
-    size_t i = 0;
-    for (int n = 0; i < utf8.size(); ++i) {
-        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;  // continuation
-        if (n++ == count) break;
-    }
-    return utf8.substr(0, i);
-}
 
 bool listed(const std::string& code) { return !code.empty() && code != "NONE"; }
 
@@ -41,12 +31,12 @@ bool listed(const std::string& code) { return !code.empty() && code != "NONE"; }
 void heading(PrintWriter& p) {
     for (int k = 0; k < 4; ++k) p.endLine();
     p.tab(kTitle).text("Quorin Flow Meter Sizing Report").endLine();
-    p.tab(kLabel).text(kRule).endLine();
+    p.rule(kLabel);
 }
 
 // The rule under the case and the heading of the meter table.
 void meterHeading(PrintWriter& p) {
-    p.tab(kLabel).text(kRule).endLine();
+    p.rule(kLabel);
     p.tab(kMeter).text("Recommended").tab(kMinFlow).text("Flow Range:").endLine();
     p.tab(kMeter).text("Meter:").tab(kMinFlow).text("MIN").tab(kMaxFlow).text("MAX").endLine();
 }

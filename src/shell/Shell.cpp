@@ -9,6 +9,7 @@
 #include "shell/Form.h"
 #include "shell/MDIForm1.h"
 #include "shell/Seams.h"
+#include "state/SharedState.h"
 
 namespace quorin {
 
@@ -112,6 +113,12 @@ int Shell::showModal(const QString& name) {
     const int result = seams().runModal ? seams().runModal(*dialog) : dialog->exec();
     if (guard && isLoaded(name)) unload(name);
     return result;
+}
+
+void Shell::returnToIntro(const QString& name, const char* sizingType) {
+    unload(name);
+    if (sizingType) shared().SizingType = sizingType;
+    showChild("frmINTRO");
 }
 
 void Shell::unload(const QString& name) {

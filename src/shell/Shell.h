@@ -42,6 +42,9 @@ public:
     int showModal(const QString& name);
     // Unloads a loaded form; does nothing for a form that is not loaded.
     void unload(const QString& name);
+    // Unloads the workflow screen `name` and shows the intro screen; a new
+    // workflow choice (`sizingType`) is recorded first.
+    void returnToIntro(const QString& name, const char* sizingType = nullptr);
 
     QWidget* find(const QString& name) const;
     template <class F>
