@@ -556,7 +556,10 @@ bool frmNorvaneInput::fluidStateBox() {
         selected_ = cboFluidState;
         return false;
     }
-    if (state == nrvState(S.FluidState)) return true;
+    if (state == nrvState(S.FluidState)) {
+        refresh();  // the state as the case spells it
+        return true;
+    }
     S.FluidState = nrvFluidStates()[state == NrvState::Gas ? 0 : state == NrvState::Steam ? 1 : 2];
     nrvFluidStateChanged();
     showLayout(state);
@@ -582,6 +585,7 @@ bool frmNorvaneInput::lineSizeBox() {
     if (!events_->takeNumber(cboLineSize->lineEdit(), S.LineSize)) return false;
     if (S.LineSize == previous) {
         modnrvFlowCoeK();
+        refresh();  // the size as the list writes it
         return true;
     }
     modnrvPipeTbl();

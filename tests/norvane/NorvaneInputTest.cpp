@@ -278,12 +278,16 @@ TEST_F(NorvaneInput, EnterInTheBoxesOffTheRoundAndIntoVertical) {
     }
     EXPECT_EQ(std::tuple(focused(), text("cboFlowDir"), S.LineOrient, S.FlowDir),
               std::tuple(QString("cboFlowDir"), QString("UP"), std::string("VERT"), std::string("UP")));
-    // Passing through again keeps what was chosen and typed.
+    // Passing through again keeps what was chosen and typed; the same state
+    // or size typed otherwise is shown as the case writes it.
     pick("cboFlowDir", "DOWN");
     enter("cboLineOrient");
-    enterIn("cboLineSize", "6.00");
+    enterIn("cboLineSize", "6");
+    enterIn("cboFluidState", "gas");
     EXPECT_EQ(std::tuple(S.FlowDir, S.LineId, S.LineSch, S.LineOd),
               std::tuple(std::string("DOWN"), 6.0f, std::string("80"), 6.6f));
+    EXPECT_EQ(std::tuple(text("cboLineSize"), text("cboFluidState")),
+              std::tuple(QString("6.00"), QString("GAS")));
 }
 
 // ---- What is refused -----------------------------------------------------
