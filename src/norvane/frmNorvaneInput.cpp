@@ -822,7 +822,9 @@ void frmNorvaneInput::openFile() {
     const NrvState state = nrvState(S.FluidState);
     showLayout(state);
     fillLists(state);
-    selected_ = nullptr;
+    // A fluid state that is not one (an edited file) is held for correction
+    // like a gas the table does not know.
+    selected_ = state == NrvState::None ? cboFluidState : nullptr;
     nrvRecalcAll();
     refresh();
     // A box the calculation asked for (a size without a coefficient, a gas

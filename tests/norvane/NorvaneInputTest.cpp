@@ -347,6 +347,23 @@ TEST_F(NorvaneInput, OpeningALiquidFileOverTheGasScreenShowsTheLiquidCase) {
     EXPECT_TRUE(messages.empty());
 }
 
+// An edited file whose fluid state is not one: the file's values, "Error"
+// where nothing can be computed, the fluid-state box held for correction.
+TEST_F(NorvaneInput, AFileWithoutAFluidStateAsksForOne) {
+    answers << dir.filePath("tube.dat");
+    menuItem("mnuSave")->trigger();
+    std::string bytes = readFile(dir.filePath("tube.dat").toStdString());
+    bytes.replace(bytes.find("\"GAS\""), 5, "\"PLASMA\"");
+    writeFile(dir.filePath("plasma.dat").toStdString(), bytes);
+    answers << dir.filePath("plasma.dat");
+    menuItem("mnuOpen")->trigger();
+    EXPECT_EQ(std::tuple(focused(), selected(), text("cboFlowUnit"), text("txtDpMax")),
+              std::tuple(QString("cboFluidState"), QString("PLASMA"), QString("ACFM"), QString("Error")));
+    pick("cboFluidState", "GAS");
+    EXPECT_EQ(text("txtDpMax"), "6.425");
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(NorvaneInput, ACancelledOrFailedOpenChangesNothing) {
     answers << dir.filePath("tube.dat");
     menuItem("mnuSave")->trigger();
