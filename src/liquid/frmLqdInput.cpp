@@ -62,18 +62,6 @@ void digitsAndPointsOnly(QLineEdit* box) {
         new QRegularExpressionValidator(QRegularExpression("[0-9.]*"), box));
 }
 
-// An editable list: the user may type a unit the list lacks, and what is
-// typed is kept as typed (no completion from the list's entries).
-QComboBox* makeEditableList(const char* name, const char* toolTip, const QStringList& entries) {
-    QComboBox* combo = makeList(name, toolTip, entries);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    // Leaving the text must not pick the entry it happens to match: only a
-    // pick from the list is the list's click.
-    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
-    return combo;
-}
 
 }  // namespace
 

@@ -150,6 +150,12 @@ void modnrvGasCpCvk() {
     }
 }
 
+void nrvSpecGravFromMolW() {
+    auto& S = shared();
+    const bool liquid = nrvState(S.FluidState) == NrvState::Liquid;
+    S.SpecGrav = single(double(S.MolW) / (liquid ? kWaterLbFt3 : kAirMw));
+}
+
 void modnrvTemp() {
     auto& S = shared();
     const bool degF = unitIs(S.TempUnitIn, "DEG F");

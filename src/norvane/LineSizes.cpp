@@ -50,6 +50,11 @@ void modnrvPipeTbl() {
             S.LineWall = S.PipeTbl[row][3];
         }
     }
+    nrvLineOd();
+}
+
+void nrvLineOd() {
+    auto& S = shared();
     S.LineOd = single(double(S.LineId) + 2 * double(S.LineWall));
 }
 

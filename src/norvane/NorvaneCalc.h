@@ -57,6 +57,9 @@ const std::vector<std::string>& nrvFlowDirs();      // "UP", "DOWN"
 // keeps k and MW and asks the screen to select the fluid-state box
 // (selectControl hook, "cboFluidState").
 void modnrvGasCpCvk();
+// An entered MolW -> SpecGrav: a liquid's density relative to water, any
+// other state's molecular weight relative to air.
+void nrvSpecGravFromMolW();
 // TempMax/Norm/Min in TempUnitIn -> Temp*F, Temp*C.
 void modnrvTemp();
 // PressMax/Norm/Min in PressUnit, BasePress -> Press*Psig, Press*Kg.
@@ -71,6 +74,8 @@ void modnrvDensCalc();
 void modnrvLoadPipeTbl();
 // LineSize -> LineId, LineWall (unchanged for a size without a row), LineOd.
 void modnrvPipeTbl();
+// LineId, LineWall -> LineOd.
+void nrvLineOd();
 // Schedule for a nominal size: "40" below 14 inch, "STD" from 14 up.
 std::string nrvScheduleFor(float lineSize);
 

@@ -199,14 +199,7 @@ public:
     }
 
     void rule(int y) {
-        PageItem item;
-        item.kind = PageItem::Kind::Line;
-        item.x = kRuleLeft;
-        item.y = y;
-        item.x2 = kRuleRight;
-        item.y2 = y;
-        item.lineWidth = kRuleWidth;
-        page_.items.push_back(std::move(item));
+        page_.items.push_back(PageItem::line(kRuleLeft, y, kRuleRight, y, kRuleWidth));
     }
 
     Page take() { return std::move(page_); }

@@ -27,14 +27,6 @@ namespace {
 const QString kDataFilter = "Data File (*.dat)";
 const QString kTextFilter = "Text File (*.txt)";
 
-constexpr double kAirMw = 28.964;
-constexpr double kWaterLbFt3 = 62.371;
-
-QStringList qtList(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& t : texts) list << q(t);
-    return list;
-}
 
 // Room for `sample` in the box's font, and a little more.
 void fitWidth(QWidget* box, const char* sample) {
@@ -48,23 +40,10 @@ QLineEdit* makeEntry(const char* name, const char* toolTip, const char* sample =
 }
 
 // A box the program writes and the user only reads.
-QLineEdit* makeDisplay(const char* name, const char* toolTip, const char* sample = "000000.000") {
-    QLineEdit* box = makeEntry(name, toolTip, sample);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
+QLineEdit* makeDisplay(const char* name, const char* toolTip) {
+    QLineEdit* box = makeReadout(name, toolTip);
+    fitWidth(box, "000000.000");
     return box;
-}
-
-// An editable list: what the user types is kept as typed (no completion,
-// nothing added to the list); leaving the text does not pick the entry it
-// happens to match.
-QComboBox* makeEditableList(const char* name, const char* toolTip, const QStringList& entries) {
-    QComboBox* combo = makeList(name, toolTip, entries);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
-    return combo;
 }
 
 const char* suffix(NrvCase which) {
@@ -599,9 +578,8 @@ bool frmNorvaneInput::lineSizeBox() {
 // The inside diameter and the wall give the outside diameter; only the
 // inside diameter enters the calculation.
 bool frmNorvaneInput::lineDimension(QLineEdit* box, float& field, bool inside) {
-    auto& S = shared();
     if (!events_->takeNumber(box, field)) return false;
-    S.LineOd = single(double(S.LineId) + 2 * double(S.LineWall));
+    nrvLineOd();
     if (inside) run({modnrvBfactor, modnrvGasExpCor, modnrvVelFps, modnrvDpCalc});
     refresh();
     return true;
@@ -641,8 +619,7 @@ bool frmNorvaneInput::flowUnitBox() {
 bool frmNorvaneInput::molWeightBox() {
     auto& S = shared();
     if (!events_->takeNumber(txtMolW, S.MolW)) return false;
-    const bool liquid = nrvState(S.FluidState) == NrvState::Liquid;
-    S.SpecGrav = single(double(S.MolW) / (liquid ? kWaterLbFt3 : kAirMw));
+    nrvSpecGravFromMolW();
     run({modnrvDensCalc, modnrvGasExpCor, modnrvVelFps, modnrvDpCalc});
     refresh();
     return true;

@@ -88,14 +88,7 @@ public:
     }
 
     void line(int x1, int y1, int x2, int y2) {
-        PageItem item;
-        item.kind = PageItem::Kind::Line;
-        item.x = x1;
-        item.y = y1;
-        item.x2 = x2;
-        item.y2 = y2;
-        item.lineWidth = kRuleWidth;
-        page_.items.push_back(std::move(item));
+        page_.items.push_back(PageItem::line(x1, y1, x2, y2, kRuleWidth));
     }
 
     Page take() { return std::move(page_); }

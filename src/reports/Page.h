@@ -28,6 +28,15 @@ struct PageItem {
     // Line: the drawing width, in pixels of a 600-dpi printer (2.4 twips
     // each), so a rule has the same thickness on every printer and in a PDF.
     int lineWidth = 1;
+
+    // A line from (x1, y1) to (x2, y2), `width` pixels wide.
+    static PageItem line(int x1, int y1, int x2, int y2, int width) {
+        PageItem item;
+        item.kind = Kind::Line;
+        item.x = x1, item.y = y1, item.x2 = x2, item.y2 = y2;
+        item.lineWidth = width;
+        return item;
+    }
 };
 
 struct Page {

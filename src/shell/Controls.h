@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <string>
+#include <vector>
 
 namespace quorin {
 
@@ -36,6 +37,33 @@ inline QComboBox* makeList(const char* name, const char* toolTip, const QStringL
     if (toolTip) combo->setToolTip(toolTip);
     combo->addItems(entries);
     return combo;
+}
+
+// A box the program writes and the user only reads.
+inline QLineEdit* makeReadout(const char* name, const char* toolTip = nullptr) {
+    QLineEdit* box = makeBox(name, toolTip);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+// An editable list: what the user types is kept as typed (no completion,
+// nothing added to the list), and leaving the text does not pick the entry
+// it happens to match: only a pick from the list is the list's click.
+inline QComboBox* makeEditableList(const char* name, const char* toolTip,
+                                   const QStringList& entries) {
+    QComboBox* combo = makeList(name, toolTip, entries);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
+    return combo;
+}
+
+inline QStringList qtList(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& t : texts) list << q(t);
+    return list;
 }
 
 inline QLabel* makeLabel(const char* name, const QString& caption) {

@@ -36,13 +36,6 @@ constexpr ConvUnit kUnits[] = {
 
 constexpr const char* kResultFormat = "0.000";
 
-QLineEdit* makeReadout(const char* name, const char* toolTip) {
-    QLineEdit* box = makeBox(name, toolTip);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    return box;
-}
-
 void selectAndFocus(QLineEdit* box) {
     box->selectAll();
     box->setFocus(Qt::OtherFocusReason);
@@ -75,13 +68,8 @@ frmConvert::frmConvert() : Dialog(kName, " Convert to INCHES"), events_(new Fiel
 
 void frmConvert::createControls() {
     txtInput = makeBox("txtInput", "Enter Number to be converted");
-    cboParSel = makeList("cboParSel", "Select Paramter to be converted", {});
-    // A unit may be typed; what is typed stays as typed (no completion), and
-    // only a pick from the list is the list's click.
-    cboParSel->setEditable(true);
-    cboParSel->setInsertPolicy(QComboBox::NoInsert);
-    cboParSel->setCompleter(nullptr);
-    QObject::disconnect(cboParSel->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
+    // A unit may be typed.
+    cboParSel = makeEditableList("cboParSel", "Select Paramter to be converted", {});
 
     txtInch = makeReadout("txtInch", "Display Conversion in INCHES");
     txtArea = makeReadout("txtArea", "Display Conversion in INCHES");

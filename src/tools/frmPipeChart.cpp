@@ -46,13 +46,6 @@ constexpr PipeRow kChart[] = {
     {"72", "71.25", "72", ".375", "STD"},
 };
 
-QLineEdit* makeReadout(const char* name, const char* toolTip) {
-    QLineEdit* box = makeBox(name, toolTip);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    return box;
-}
-
 }  // namespace
 
 frmPipeChart::frmPipeChart() : Dialog(kName, " Pipe Chart"), events_(new FieldEvents(this)) {
@@ -90,13 +83,8 @@ frmPipeChart::frmPipeChart() : Dialog(kName, " Pipe Chart"), events_(new FieldEv
 
 void frmPipeChart::createControls() {
     Label1 = makeLabel("Label1", "NOMINAL PIPE SIZE (INCH)");
-    cboNomSize = makeList("cboNomSize", "Select Nominal Pipe Size", {});
-    // A size may be typed, but it is kept as typed (no completion) and shows
-    // nothing: leaving the text must not pick the entry it matches.
-    cboNomSize->setEditable(true);
-    cboNomSize->setInsertPolicy(QComboBox::NoInsert);
-    cboNomSize->setCompleter(nullptr);
-    QObject::disconnect(cboNomSize->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
+    // A size may be typed, but it shows nothing.
+    cboNomSize = makeEditableList("cboNomSize", "Select Nominal Pipe Size", {});
 
     txtOD = makeReadout("txtOD", "Display Outer Diameter");
     txtWallThk = makeReadout("txtWallThk", "Display Wall Thickness");

@@ -25,13 +25,6 @@ void setBoxWidth(QLineEdit* box) {
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000.0000")) + 12);
 }
 
-QLineEdit* makeReadout(const char* name, const char* toolTip = nullptr) {
-    QLineEdit* box = makeBox(name, toolTip);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    return box;
-}
-
 QPushButton* makeCommand(const char* name, const QString& caption) {
     QPushButton* button = makeButton(name, caption, nullptr);
     // No default button: Enter presses a button only when it has the focus.
