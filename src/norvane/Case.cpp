@@ -98,10 +98,11 @@ void nrvLoadDefaults(const std::string& today) {
     });
 }
 
-void nrvRecalcAll() {
-    modnrvGasCpCvk();
-    modnrvFlowCoeK();
-    modnrvBfactor();
+namespace {
+
+// Every case from its conditions on: temperatures, pressures, densities, CE,
+// CY, velocities, DP.
+void recalcFromConditions() {
     modnrvTemp();
     modnrvPressCalc();
     modnrvDensCalc();
@@ -109,6 +110,15 @@ void nrvRecalcAll() {
     modnrvGasExpCor();
     modnrvVelFps();
     modnrvDpCalc();
+}
+
+}  // namespace
+
+void nrvRecalcAll() {
+    modnrvGasCpCvk();
+    modnrvFlowCoeK();
+    modnrvBfactor();
+    recalcFromConditions();
 }
 
 void nrvFluidStateChanged() {
@@ -140,13 +150,7 @@ void nrvFluidStateChanged() {
         }
     }
     modnrvGasCpCvk();
-    modnrvTemp();
-    modnrvPressCalc();
-    modnrvDensCalc();
-    modnrvThermExpCor();
-    modnrvGasExpCor();
-    modnrvVelFps();
-    modnrvDpCalc();
+    recalcFromConditions();
 }
 
 void nrvFlowUnitChanged() {

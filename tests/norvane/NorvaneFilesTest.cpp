@@ -9,14 +9,6 @@ namespace {
 const std::string kToday = "12-07-2026";
 const fs::path kData = fs::path(__FILE__).parent_path() / "data";
 
-Lines split(const std::string& bytes) {
-    Lines lines;
-    size_t at = 0;
-    for (size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
-        lines.push_back(bytes.substr(at, end - at));
-    if (at < bytes.size()) lines.push_back(bytes.substr(at));
-    return lines;
-}
 
 void expectLines(const Lines& got, const Lines& want) {
     for (size_t k = 0; k < std::max(got.size(), want.size()); ++k)

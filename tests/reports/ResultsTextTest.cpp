@@ -8,14 +8,6 @@ namespace {
 const std::string kToday = "12-06-2026";
 const fs::path kData = fs::path(__FILE__).parent_path() / "data";
 
-Lines split(const std::string& bytes) {
-    Lines lines;
-    size_t at = 0;
-    for (size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
-        lines.push_back(bytes.substr(at, end - at));
-    if (at < bytes.size()) lines.push_back(bytes.substr(at));
-    return lines;
-}
 
 TEST(PrintWriter, TabMovesToItsColumnOrToThatColumnOfTheNextLine) {
     PrintWriter p;

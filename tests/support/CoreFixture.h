@@ -27,6 +27,16 @@ inline void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// The CR LF lines of a file's bytes.
+inline Lines split(const std::string& bytes) {
+    Lines lines;
+    size_t at = 0;
+    for (size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(bytes.substr(at, end - at));
+    if (at < bytes.size()) lines.push_back(bytes.substr(at));
+    return lines;
+}
+
 class CoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
