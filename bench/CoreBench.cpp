@@ -93,7 +93,7 @@ void lqdFindMeterAndResults(benchmark::State& state, float gpm, float pipeIn, do
     setLiquidCase(gpm, pipeIn, cP);
     for (auto _ : state) {
         modLqdSelection();
-        LiquidResultsView view = modLqdResults("12-06-2026");
+        LiquidResultsScreen view = liquidResultsScreen(modLqdResults(), "12-06-2026");
         benchmark::DoNotOptimize(view);
     }
 }

@@ -26,9 +26,10 @@ void gas(const std::string& bytes) {
     const std::string saved = gasCaseFileBytes();
     modGasRecalc();
     modGasSelection();
-    modGasResults(kDate);
-    gasResultsText(kDate);
-    modPrintResults(kDate);
+    const GasResultsView view = modGasResults();
+    gasResultsScreen(view, kDate);
+    gasResultsText(view, kDate);
+    modPrintResults(view, kDate);
     // The opened case saves to a file that opens to the same case.
     shared() = SharedState{};
     check(!takeGasCaseFile(saved));
@@ -44,9 +45,10 @@ void liquid(const std::string& bytes) {
     const std::string saved = liquidCaseFileBytes();
     modLqdRecalc();
     modLqdSelection();
-    modLqdResults(kDate);
-    liquidResultsText(kDate);
-    modLqdPrintResults(kDate);
+    const LiquidResultsView view = modLqdResults();
+    liquidResultsScreen(view, kDate);
+    liquidResultsText(view, kDate);
+    modLqdPrintResults(view, kDate);
     shared() = SharedState{};
     check(!takeLiquidCaseFile(saved));
     check(liquidCaseFileBytes() == saved);
@@ -62,8 +64,9 @@ void norvane(const std::string& bytes) {
     const std::string saved = norvaneDataFileBytes();
     nrvBaseDerived();
     nrvRecalcAll();
-    norvaneReportText(kDate);
-    modnrvPrintResults();
+    const NorvaneReport report = norvaneReport();
+    norvaneReportText(report, kDate);
+    norvanePage(report);
     shared() = SharedState{};
     check(!takeNorvaneDataFile(saved));
     check(norvaneDataFileBytes() == saved);

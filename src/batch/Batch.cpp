@@ -61,8 +61,7 @@ FileError sizeCaseFile(Workflow workflow, const std::string& caseFile, const std
         if (FileError error = modOpenInputData()) return error;
         modGasRecalc();
         modGasSelection();
-        modGasResults(today);
-        report = gasResultsText(today);
+        report = gasResultsText(modGasResults(), today);
     } else if (workflow == Workflow::Norvane) {
         modnrvLoadPipeTbl();
         nrvLoadDefaults(today);
@@ -71,7 +70,7 @@ FileError sizeCaseFile(Workflow workflow, const std::string& caseFile, const std
         if (FileError error = modnrvOpenInData()) return error;
         nrvBaseDerived();
         nrvRecalcAll();
-        report = norvaneReportText(today);
+        report = norvaneReportText(norvaneReport(), today);
     } else {
         loadLiquidDefaults(false);
         modLqdRecalc();
@@ -79,7 +78,7 @@ FileError sizeCaseFile(Workflow workflow, const std::string& caseFile, const std
         if (FileError error = modLqdOpenInputData()) return error;
         modLqdRecalc();
         modLqdSelection();
-        report = liquidResultsText(today);
+        report = liquidResultsText(modLqdResults(), today);
     }
     return {};
 }

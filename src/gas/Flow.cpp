@@ -57,24 +57,6 @@ void modAcfmCalc() {
     if (m.fault) showMessage(std::string("Error:  ") + m.fault);
 }
 
-void modDerivedFlows() {
-    auto& S = shared();
-    const double f = S.FlowAcfm;
-    const double p = S.PressPsia, pr = S.PressRefPsia;
-    const double t = S.TempDegR, tr = S.TempRefDegR;
-    const double rho = S.DensityLbFt3, a = S.PipeAreaSqFt;
-    S.FlowScfm = single((p / pr) * f * (tr / t));
-    S.FlowCuMtrHr = single(f * 1.6992);
-    S.FlowNmCuMtrHr = single(f * 1.6992 * (p / pr) * (tr / t));
-    S.FlowPpm = single(f * rho);
-    S.FlowPph = single(f * rho * 60);
-    S.FlowKgHr = single(f * rho * 60 * 0.4535929094);
-    S.VelFps = single(f / a / 60);
-    S.VelFpm = single(f / a);
-    S.VelMps = single(f / a / 196.847);
-    S.FlowLpm = single(f * 28.31257078);
-}
-
 void modReynolds() {
     auto& S = shared();
     S.ReynoldsNo = single(double(S.ReyVelFps) * S.DensityLbFt3 * S.ReyDimFt /

@@ -16,7 +16,6 @@
 //   modMeterSpecs fills the catalogue (slot 9 depends on PressPsig).
 //   modGasSelection: reset, modMeterSpecs, modMeterID, modMeterNotSteam,
 //     modMeterTemp, modMeterFlow, modMeterMinMax, modMeterReyCalc.
-//   modDerivedFlows turns FlowAcfm into the results screen's ten flows.
 #pragma once
 
 #include <string>
@@ -56,9 +55,6 @@ void modSteamCalc();
 // PipeAreaSqFt -> FlowAcfm (ft^3/min). A division by zero or an overflow
 // stores the non-finite result and shows "Error:  " + description.
 void modAcfmCalc();
-// FlowAcfm and the conditions -> FlowScfm, FlowCuMtrHr, FlowNmCuMtrHr,
-// FlowPpm, FlowPph, FlowKgHr, VelFps, VelFpm, VelMps, FlowLpm.
-void modDerivedFlows();
 // ReyVelFps (ft/s), DensityLbFt3, ReyDimFt (ft), ViscLbFtSec -> ReynoldsNo.
 void modReynolds();
 

@@ -3,6 +3,7 @@
 #include "gas/GasCalc.h"
 #include "state/ResultTexts.h"
 #include "state/SharedState.h"
+#include "state/Single.h"
 #include "state/Text.h"
 
 namespace quorin {
@@ -12,6 +13,120 @@ namespace {
 const std::string kCubed = kSup3;
 const std::string kSquared = kSup2;
 
+void copyCase(const SharedState& S, GasResultsView& v) {
+    v.CustomerIn = S.CustomerIn;
+    v.TagNoIn = S.TagNoIn;
+    v.FlowRateIn = S.FlowRateIn;
+    v.FlowUnitIn = S.FlowUnitIn;
+    v.PipeSizeIn = S.PipeSizeIn;
+    v.PipeUnitIn = S.PipeUnitIn;
+    v.PipeIdIn = S.PipeIdIn;
+    v.PipeIdMm = S.PipeIdMm;
+    v.PipeAreaSqFt = S.PipeAreaSqFt;
+    v.PressIn = S.PressIn;
+    v.PressUnitIn = S.PressUnitIn;
+    v.PressPsia = S.PressPsia;
+    v.PressPsig = S.PressPsig;
+    v.AtmoPressIn = S.AtmoPressIn;
+    v.AtmoPressUnitIn = S.AtmoPressUnitIn;
+    v.AtmoPressPsia = S.AtmoPressPsia;
+    v.TempIn = S.TempIn;
+    v.TempUnitIn = S.TempUnitIn;
+    v.TempDegF = S.TempDegF;
+    v.TempDegC = S.TempDegC;
+    v.TempDegR = S.TempDegR;
+    v.PressRefIn = S.PressRefIn;
+    v.PressRefUnitIn = S.PressRefUnitIn;
+    v.PressRefPsia = S.PressRefPsia;
+    v.TempRefIn = S.TempRefIn;
+    v.TempRefUnitIn = S.TempRefUnitIn;
+    v.TempRefDegF = S.TempRefDegF;
+    v.MediaIn = S.MediaIn;
+    v.OtherMediaName = S.OtherMediaName;
+    v.DensityLbFt3 = S.DensityLbFt3;
+    v.ViscLbFtSec = S.ViscLbFtSec;
+    v.ViscCp = S.ViscCp;
+    for (int slot = 1; slot <= 24; ++slot)
+        v.meterSlots[slot - 1] = {S.MeterModel[slot], S.MinFlowUser[slot - 1],
+                                  S.MaxFlowUser[slot - 1], S.OperReynolds[slot - 1]};
+}
+
+// The actual flow in ft^3/min, the conditions and the pipe area give the
+// flow in every other unit.
+void deriveFlows(const SharedState& S, GasResultsView& v) {
+    const double f = S.FlowAcfm;
+    const double p = S.PressPsia, pr = S.PressRefPsia;
+    const double t = S.TempDegR, tr = S.TempRefDegR;
+    const double rho = S.DensityLbFt3, a = S.PipeAreaSqFt;
+    v.FlowAcfm = S.FlowAcfm;
+    v.FlowScfm = single((p / pr) * f * (tr / t));
+    v.FlowCuMtrHr = single(f * 1.6992);
+    v.FlowNmCuMtrHr = single(f * 1.6992 * (p / pr) * (tr / t));
+    v.FlowPpm = single(f * rho);
+    v.FlowPph = single(f * rho * 60);
+    v.FlowKgHr = single(f * rho * 60 * 0.4535929094);
+    v.VelFps = single(f / a / 60);
+    v.VelFpm = single(f / a);
+    v.VelMps = single(f / a / 196.847);
+    v.FlowLpm = single(f * 28.31257078);
+}
+
+// The meter list and the two range lists as the screen shows them: every
+// slot not removed, and every range with both ends.
+struct MeterTexts {
+    std::vector<std::string> meters, flowLow, flowHi;
+};
+
+MeterTexts meterTexts(const GasResultsView& v) {
+    MeterTexts t;
+    for (const GasMeterSlot& slot : v.meterSlots) {
+        if (slot.code != "NONE") t.meters.push_back(slot.code);
+        if (slot.ranged()) {
+            t.flowLow.push_back(Format(slot.minFlow, "0.0#"));
+            t.flowHi.push_back(Format(slot.maxFlow, "0.0#"));
+        }
+    }
+    return t;
+}
+
+void note(GasResultsView& v, const std::string& text) {
+    v.notes.push_back(text);
+    ++v.beeps;
+}
+
+void note(GasResultsView& v, const std::string& text, bool& flag) {
+    note(v, text);
+    flag = true;
+}
+
+void addNotes(GasResultsView& v) {
+    const MeterTexts shown = meterTexts(v);
+    if (!shown.meters.empty())
+        addLowRangeWarnings(v.FlowRateIn, shown.meters, shown.flowLow, shown.flowHi, v.notes);
+    else
+        note(v, "**No meters fit parameters");
+
+    // Slots 8 and 9: the gas and the steam insertion meter.
+    const float flow = v.FlowRateIn;
+    const GasMeterSlot &qng = v.meterSlots[7], &qns = v.meterSlots[8];
+    if (qng.code != "NONE" && (flow < qng.minFlow || flow > qng.maxFlow))
+        note(v, "**QNG Flow out of range", v.flowOutOfRange);
+    if (qns.code != "NONE" && (flow < qns.minFlow || flow > qns.maxFlow))
+        note(v, "**QNS Flow out of range", v.flowOutOfRange);
+    if (v.TempDegF > 366 || (qng.code == "QNG" && v.TempDegF > 300))
+        note(v, "**Temperature out of range", v.tempOutOfRange);
+    if (v.PressPsig > 250) note(v, "**Pressure out of range", v.pressOutOfRange);
+    if (!(v.PressRefPsia >= 10 && v.PressRefPsia <= 20))
+        note(v, "**Reference Pressure out of range");
+    if (!(v.TempRefDegF >= -10 && v.TempRefDegF <= 100))
+        note(v, "**Reference Temperature out of range");
+    if (!(v.AtmoPressPsia >= 10 && v.AtmoPressPsia <= 20)) note(v, "**Atmo Press out of range");
+    for (const GasMeterSlot& slot : v.meterSlots)
+        if (slot.listed() && slot.reynolds > reynoldsCeiling(slot.code))
+            note(v, "**Reynolds Number out of range (" + General(slot.reynolds) + ")",
+                 v.reynoldsOutOfRange);
+}
+
 // The letter of a temperature unit ("F", "C", "R"); other texts as entered.
 std::string tempLetter(const std::string& unit) {
     if (unitIs(unit, "DEG F")) return "F";
@@ -20,138 +135,100 @@ std::string tempLetter(const std::string& unit) {
     return unit;
 }
 
-void fillEntries(GasResultsView& v) {
-    const auto& S = shared();
-    v.customer = S.CustomerIn;
-    v.tagNo = S.TagNoIn;
+}  // namespace
 
-    v.flowRate = Str(S.FlowRateIn) + flowEnteredSuffix(S.FlowUnitIn);
-    v.cuMtrHrLabel = "Flow in m" + kCubed + "/hr:";
-    v.nmCuMtrHrLabel = "Flow in Nm" + kCubed + "/hr:";
+GasResultsView modGasResults() {
+    const auto& S = shared();
+    GasResultsView v;
+    copyCase(S, v);
+    deriveFlows(S, v);
+    addNotes(v);
+    return v;
+}
+
+void storeGasResults(const GasResultsView& v) {
+    auto& S = shared();
+    S.FlowScfm = v.FlowScfm;
+    S.FlowCuMtrHr = v.FlowCuMtrHr;
+    S.FlowNmCuMtrHr = v.FlowNmCuMtrHr;
+    S.FlowPpm = v.FlowPpm;
+    S.FlowPph = v.FlowPph;
+    S.FlowKgHr = v.FlowKgHr;
+    S.VelFps = v.VelFps;
+    S.VelFpm = v.VelFpm;
+    S.VelMps = v.VelMps;
+    S.FlowLpm = v.FlowLpm;
+    S.FlowRangeFlag = v.flowOutOfRange;
+    S.PressRangeFlag = v.pressOutOfRange;
+    S.TempRangeFlag = v.tempOutOfRange;
+    S.ReyRangeFlag = v.reynoldsOutOfRange;
+}
+
+GasResultsScreen gasResultsScreen(const GasResultsView& v, const std::string& date) {
+    GasResultsScreen t;
+    t.date = date;
+    t.customer = v.CustomerIn;
+    t.tagNo = v.TagNoIn;
+    t.flowRate = Str(v.FlowRateIn) + flowEnteredSuffix(v.FlowUnitIn);
+    t.cuMtrHrLabel = "Flow in m" + kCubed + "/hr:";
+    t.nmCuMtrHrLabel = "Flow in Nm" + kCubed + "/hr:";
 
     // Pipe.
     const PipeSizeTexts pipe =
-        pipeSizeTexts(S.PipeSizeIn, S.PipeUnitIn, S.PipeIdIn, S.PipeIdMm, S.PipeAreaSqFt);
-    v.pipeSize = pipe.entered;
-    v.pipeSizeIn = pipe.inches;
-    v.pipeSizeMM = pipe.mm;
-    v.areaSqFt = pipe.area;
+        pipeSizeTexts(v.PipeSizeIn, v.PipeUnitIn, v.PipeIdIn, v.PipeIdMm, v.PipeAreaSqFt);
+    t.pipeSize = pipe.entered;
+    t.pipeSizeIn = pipe.inches;
+    t.pipeSizeMM = pipe.mm;
+    t.areaSqFt = pipe.area;
 
     // Operating and atmospheric pressure.
     const std::string pressUnit =
-        unitIs(S.PressUnitIn, "KG/CM^2 G") ? "kg/cm" + kSquared + " G" : S.PressUnitIn;
-    v.pressIn = General(S.PressIn) + "  " + pressUnit;
-    v.pressPsia = unitIs(S.PressUnitIn, "PSIA") ? "" : Format(S.PressPsia, "0.0##") + "  PSIA";
-    v.pressPsig = unitIs(S.PressUnitIn, "PSIG") ? "" : Format(S.PressPsig, "0.0###") + "  PSIG";
+        unitIs(v.PressUnitIn, "KG/CM^2 G") ? "kg/cm" + kSquared + " G" : v.PressUnitIn;
+    t.pressIn = General(v.PressIn) + "  " + pressUnit;
+    t.pressPsia = unitIs(v.PressUnitIn, "PSIA") ? "" : Format(v.PressPsia, "0.0##") + "  PSIA";
+    t.pressPsig = unitIs(v.PressUnitIn, "PSIG") ? "" : Format(v.PressPsig, "0.0###") + "  PSIG";
     const std::string atmoUnit =
-        unitIs(S.AtmoPressUnitIn, "KG/CM^2 A") ? "kg/cm" + kSquared + " A" : S.AtmoPressUnitIn;
-    v.atmoPressIn = Format(S.AtmoPressIn, "0.0##") + "  " + atmoUnit;
-    v.atmoPressPsia =
-        unitIs(S.AtmoPressUnitIn, "PSIA") ? "" : Format(S.AtmoPressPsia, "0.0##") + "  PSIA";
+        unitIs(v.AtmoPressUnitIn, "KG/CM^2 A") ? "kg/cm" + kSquared + " A" : v.AtmoPressUnitIn;
+    t.atmoPressIn = Format(v.AtmoPressIn, "0.0##") + "  " + atmoUnit;
+    t.atmoPressPsia =
+        unitIs(v.AtmoPressUnitIn, "PSIA") ? "" : Format(v.AtmoPressPsia, "0.0##") + "  PSIA";
 
     // Operating temperature.
-    v.custTemp = Format(S.TempIn, "0.0#") + "  " + tempLetter(S.TempUnitIn);
-    v.tempF = unitIs(S.TempUnitIn, "DEG F") ? "" : Format(S.TempDegF, "0.0#") + "  F";
-    v.tempC = unitIs(S.TempUnitIn, "DEG C") ? "" : Format(S.TempDegC, "0.0#") + "  C";
-    v.tempR = unitIs(S.TempUnitIn, "DEG R") ? "" : Format(S.TempDegR, "0.0#") + "  R";
+    t.custTemp = Format(v.TempIn, "0.0#") + "  " + tempLetter(v.TempUnitIn);
+    t.tempF = unitIs(v.TempUnitIn, "DEG F") ? "" : Format(v.TempDegF, "0.0#") + "  F";
+    t.tempC = unitIs(v.TempUnitIn, "DEG C") ? "" : Format(v.TempDegC, "0.0#") + "  C";
+    t.tempR = unitIs(v.TempUnitIn, "DEG R") ? "" : Format(v.TempDegR, "0.0#") + "  R";
 
     // Reference conditions.
     const std::string refUnit =
-        unitIs(S.PressRefUnitIn, "KG/CM^2 A") ? "kg/cm" + kSquared + "A" : S.PressRefUnitIn;
-    v.pressRef = Format(S.PressRefIn, "0.0##") + "  " + refUnit;
-    v.pressRefPsia =
-        unitIs(S.PressRefUnitIn, "PSIA") ? "" : Format(S.PressRefPsia, "0.0##") + "  PSIA";
-    v.tempRef = Format(S.TempRefIn, "0.0#") + "  " + tempLetter(S.TempRefUnitIn);
-    v.tempRefF = unitIs(S.TempRefUnitIn, "DEG F") ? "" : Format(S.TempRefDegF, "0.0#") + "  F";
+        unitIs(v.PressRefUnitIn, "KG/CM^2 A") ? "kg/cm" + kSquared + "A" : v.PressRefUnitIn;
+    t.pressRef = Format(v.PressRefIn, "0.0##") + "  " + refUnit;
+    t.pressRefPsia =
+        unitIs(v.PressRefUnitIn, "PSIA") ? "" : Format(v.PressRefPsia, "0.0##") + "  PSIA";
+    t.tempRef = Format(v.TempRefIn, "0.0#") + "  " + tempLetter(v.TempRefUnitIn);
+    t.tempRefF = unitIs(v.TempRefUnitIn, "DEG F") ? "" : Format(v.TempRefDegF, "0.0#") + "  F";
 
     // Medium and properties.
-    v.otherNameVisible = S.MediaIn == "OTHER";
-    v.otherName = S.OtherMediaName;
-    v.media = S.MediaIn;
-    v.density = Format(S.DensityLbFt3, "0.0###") + "  lbs/ft" + kCubed;
-    v.viscosity = Format(S.ViscLbFtSec, "0.000e+00") + "  lbm/ft.sec";
-    v.viscCp = Format(S.ViscCp, "0.0###") + "  cP";
-    v.paSec = Format(S.ViscCp * 0.001, "0.000e+00") + "  Pa.sec";
-}
+    t.otherNameVisible = v.MediaIn == "OTHER";
+    t.otherName = v.OtherMediaName;
+    t.media = v.MediaIn;
+    t.density = Format(v.DensityLbFt3, "0.0###") + "  lbs/ft" + kCubed;
+    t.viscosity = Format(v.ViscLbFtSec, "0.000e+00") + "  lbm/ft.sec";
+    t.viscCp = Format(v.ViscCp, "0.0###") + "  cP";
+    t.paSec = Format(v.ViscCp * 0.001, "0.000e+00") + "  Pa.sec";
 
-void fillFlows(GasResultsView& v) {
-    modDerivedFlows();
-    const auto& S = shared();
-    const float flows[] = {S.FlowAcfm, S.FlowScfm, S.FlowCuMtrHr, S.FlowNmCuMtrHr,
-                           S.FlowPpm,  S.FlowPph,  S.FlowKgHr,    S.VelFps,
-                           S.VelFpm,   S.VelMps,   S.FlowLpm};
-    for (size_t k = 0; k < v.flows.size(); ++k) v.flows[k] = Format(flows[k], "0.00");
-}
+    const float flows[] = {v.FlowAcfm, v.FlowScfm, v.FlowCuMtrHr, v.FlowNmCuMtrHr,
+                           v.FlowPpm,  v.FlowPph,  v.FlowKgHr,    v.VelFps,
+                           v.VelFpm,   v.VelMps,   v.FlowLpm};
+    for (size_t k = 0; k < t.flows.size(); ++k) t.flows[k] = Format(flows[k], "0.00");
 
-void fillMeters(GasResultsView& v) {
-    const auto& S = shared();
-    v.minUnit = v.maxUnit = rangeUnitText(S.FlowUnitIn);
-    for (int slot = 1; slot <= 24; ++slot) {
-        if (S.MeterModel[slot] != "NONE") v.meters.push_back(S.MeterModel[slot]);
-        const float lo = S.MinFlowUser[slot - 1], hi = S.MaxFlowUser[slot - 1];
-        if (lo != 0 && hi != 0) {
-            v.flowLow.push_back(Format(lo, "0.0#"));
-            v.flowHi.push_back(Format(hi, "0.0#"));
-        }
-    }
-}
-
-void note(GasResultsView& v, const std::string& text) {
-    v.errors.push_back(text);
-    ++v.beeps;
-}
-
-// A note that also raises an out-of-range flag, in the view and in the case
-// record the reports read.
-void note(GasResultsView& v, const std::string& text, bool& viewFlag, int16_t& caseFlag) {
-    note(v, text);
-    viewFlag = true;
-    caseFlag = 1;
-}
-
-void fillNotes(GasResultsView& v) {
-    auto& S = shared();
-    if (!v.meters.empty()) {
-        v.errors.clear();
-        addLowRangeWarnings(S.FlowRateIn, v.meters, v.flowLow, v.flowHi, v.errors);
-    } else {
-        note(v, "**No meters fit parameters");
-    }
-
-    const float flow = S.FlowRateIn;
-    if (S.MeterModel[8] != "NONE" && (flow < S.MinFlowUser[7] || flow > S.MaxFlowUser[7]))
-        note(v, "**QNG Flow out of range", v.flowOutOfRange, S.FlowRangeFlag);
-    if (S.MeterModel[9] != "NONE" && (flow < S.MinFlowUser[8] || flow > S.MaxFlowUser[8]))
-        note(v, "**QNS Flow out of range", v.flowOutOfRange, S.FlowRangeFlag);
-    if (S.TempDegF > 366 || (S.MeterModel[8] == "QNG" && S.TempDegF > 300))
-        note(v, "**Temperature out of range", v.tempOutOfRange, S.TempRangeFlag);
-    if (S.PressPsig > 250)
-        note(v, "**Pressure out of range", v.pressOutOfRange, S.PressRangeFlag);
-    if (!(S.PressRefPsia >= 10 && S.PressRefPsia <= 20))
-        note(v, "**Reference Pressure out of range");
-    if (!(S.TempRefDegF >= -10 && S.TempRefDegF <= 100))
-        note(v, "**Reference Temperature out of range");
-    if (!(S.AtmoPressPsia >= 10 && S.AtmoPressPsia <= 20)) note(v, "**Atmo Press out of range");
-    for (int slot = 1; slot <= 24; ++slot) {
-        const std::string& code = S.MeterModel[slot];
-        if (code == "NONE" || code.empty()) continue;
-        const float re = S.OperReynolds[slot - 1];
-        if (re > reynoldsCeiling(code))
-            note(v, "**Reynolds Number out of range (" + General(re) + ")", v.reynoldsOutOfRange,
-                 S.ReyRangeFlag);
-    }
-}
-
-}  // namespace
-
-GasResultsView modGasResults(const std::string& today) {
-    GasResultsView v;
-    v.date = today;
-    fillEntries(v);
-    fillFlows(v);
-    fillMeters(v);
-    fillNotes(v);
-    return v;
+    t.minUnit = t.maxUnit = rangeUnitText(v.FlowUnitIn);
+    MeterTexts shown = meterTexts(v);
+    t.meters = std::move(shown.meters);
+    t.flowLow = std::move(shown.flowLow);
+    t.flowHi = std::move(shown.flowHi);
+    t.errors = v.notes;
+    return t;
 }
 
 }  // namespace quorin

@@ -1,7 +1,8 @@
-// Everything the gas/steam results screen shows, computed from the case
-// record after a Find Meter: the texts of every box, the recommended meters
-// with their ranges, and the notes. The screen, the printed report and the
-// text report all take their figures from here.
+// The results of the last gas/steam Find Meter, computed once from the case
+// record: the case as it was sized, the flow in every unit, the candidates of
+// every gas/steam slot with their ranges, and the notes. The results screen,
+// the results text file and the printed page each format this one view;
+// computing it writes nothing.
 #pragma once
 
 #include <array>
@@ -10,7 +11,69 @@
 
 namespace quorin {
 
+// A catalogue slot after the selection: its code ("NONE" when it was
+// removed) and its range in the user's flow unit (0 and 0 without one).
+struct GasMeterSlot {
+    std::string code;
+    float minFlow = 0, maxFlow = 0;
+    float reynolds = 0;  // at the operating flow
+    bool listed() const { return !code.empty() && code != "NONE"; }
+    bool ranged() const { return minFlow != 0 && maxFlow != 0; }
+};
+
 struct GasResultsView {
+    // The case as sized: the entries and their working units, named as in
+    // the case record.
+    std::string CustomerIn, TagNoIn;
+    float FlowRateIn = 0;
+    std::string FlowUnitIn;
+    float PipeSizeIn = 0;
+    std::string PipeUnitIn;
+    float PipeIdIn = 0, PipeIdMm = 0;
+    double PipeAreaSqFt = 0;
+    float PressIn = 0;
+    std::string PressUnitIn;
+    float PressPsia = 0, PressPsig = 0;
+    float AtmoPressIn = 0;
+    std::string AtmoPressUnitIn;
+    float AtmoPressPsia = 0;
+    float TempIn = 0;
+    std::string TempUnitIn;
+    float TempDegF = 0, TempDegC = 0, TempDegR = 0;
+    float PressRefIn = 0;
+    std::string PressRefUnitIn;
+    float PressRefPsia = 0;
+    float TempRefIn = 0;
+    std::string TempRefUnitIn;
+    float TempRefDegF = 0;
+    std::string MediaIn, OtherMediaName;
+    double DensityLbFt3 = 0, ViscLbFtSec = 0, ViscCp = 0;
+
+    // The flow in every unit (32-bit values, as the record keeps them).
+    float FlowAcfm = 0, FlowScfm = 0, FlowCuMtrHr = 0, FlowNmCuMtrHr = 0, FlowPpm = 0,
+          FlowPph = 0, FlowKgHr = 0, VelFps = 0, VelFpm = 0, VelMps = 0, FlowLpm = 0;
+
+    // Slots 1 to 24, in catalogue order.
+    std::array<GasMeterSlot, 24> meterSlots;
+
+    std::vector<std::string> notes;  // lower-15 % warnings and "**" notes
+    int beeps = 0;                   // system beeps to sound
+    // Set when the note of the flow of an insertion meter, the operating
+    // pressure, the operating temperature or a Reynolds number is added.
+    bool flowOutOfRange = false, pressOutOfRange = false, tempOutOfRange = false,
+         reynoldsOutOfRange = false;
+};
+
+// The view of the last selection, from the case record; writes nothing.
+GasResultsView modGasResults();
+
+// What the case record keeps of the results shown: the derived flows and
+// the four range flags (FlowRangeFlag, PressRangeFlag, TempRangeFlag,
+// ReyRangeFlag). The command that shows the results stores them.
+void storeGasResults(const GasResultsView& view);
+
+// The texts of the results screen's boxes and lists.
+struct GasResultsScreen {
     std::string date, customer, tagNo;
     std::string flowRate;                                  // entered flow and unit
     std::string pipeSize, pipeSizeIn, pipeSizeMM, areaSqFt;
@@ -26,18 +89,10 @@ struct GasResultsView {
     std::string cuMtrHrLabel, nmCuMtrHrLabel;  // captions of two flow rows
     std::string minUnit, maxUnit;              // unit of the range columns
     std::vector<std::string> meters, flowLow, flowHi;  // row by row
-    std::vector<std::string> errors;                    // warnings and "**" notes
-    int beeps = 0;                                      // system beeps to sound
-    // Set when the note of the flow of an insertion meter, the operating
-    // pressure, the operating temperature or a Reynolds number is added.
-    bool flowOutOfRange = false, pressOutOfRange = false, tempOutOfRange = false,
-         reynoldsOutOfRange = false;
+    std::vector<std::string> errors;                    // the notes
 };
 
-// Computes the results of the last selection from the case record. Writes the
-// derived flows and sets FlowRangeFlag, PressRangeFlag, TempRangeFlag and
-// ReyRangeFlag where their notes are added, as it sets the four flags of the
-// view. `today` is the date to show.
-GasResultsView modGasResults(const std::string& today);
+// The view formatted for the screen; `date` is the date to show.
+GasResultsScreen gasResultsScreen(const GasResultsView& view, const std::string& date);
 
 }  // namespace quorin

@@ -49,10 +49,11 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     build(nullptr, caseRows, flowRows,
           {"Meter:", "Min:", "Max:", "Errors:", nullptr, nullptr, nullptr, nullptr});
 
-    auto print = [] { printReport([] { return modPrintResults(todayText()); }); };
-    auto save = [] {
+    auto print = [this] { printReport([this] { return modPrintResults(view_, todayText()); }); };
+    auto save = [this] {
         saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", "Quorin Vortex.txt"},
-                       shared().ResultsFileName, [] { return modSaveResults(todayText()); });
+                       shared().ResultsFileName,
+                       [this] { return modSaveResults(view_, todayText()); });
     };
     onClick(cmdPrint, print);
     onClick(cmdSave, save);
@@ -63,14 +64,17 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(false); });
     addMenuBarCommand("Print", "mnuPrint", print);
 
+    // Load: the results of the last selection; the case record keeps their
+    // flags and flows.
+    view_ = modGasResults();
+    storeGasResults(view_);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    const GasResultsView view = modGasResults(today.toStdString());
-    show(view);
-    for (int k = 0; k < view.beeps; ++k)
+    show(gasResultsScreen(view_, today.toStdString()));
+    for (int k = 0; k < view_.beeps; ++k)
         if (seams().beep) seams().beep();
 }
 
-void frmResults::show(const GasResultsView& v) {
+void frmResults::show(const GasResultsScreen& v) {
     const std::pair<const char*, const std::string*> texts[] = {
         {"txtDate", &v.date},           {"txtCustomer", &v.customer},
         {"txtTagNo", &v.tagNo},         {"txtFlowRate", &v.flowRate},

@@ -3,13 +3,12 @@
 // Find Meter and unloads itself as soon as another window becomes active.
 #pragma once
 
+#include "gas/Results.h"
 #include "shell/ResultsForm.h"
 
 class QLabel;
 
 namespace quorin {
-
-struct GasResultsView;
 
 class frmResults : public ResultsForm {
 public:
@@ -21,12 +20,13 @@ public:
     void onDeactivated() override { unloadAndClear(false); }
 
 private:
-    void show(const GasResultsView& view);
+    void show(const GasResultsScreen& texts);
     // Unloads the screen and clears the four range flags; the Close button
     // also gives the input screen's first field the focus.
     void unloadAndClear(bool focusInput);
 
     QLabel *lblCuMtrHr, *lblNmCuMtrHr;
+    GasResultsView view_;  // the results shown, which Print and Save report
 };
 
 }  // namespace quorin

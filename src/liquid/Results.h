@@ -1,7 +1,8 @@
-// Everything the liquid results screen shows, computed from the case record
-// after a Find Meter: the texts of every box, the fitting meters with their
-// ranges, and the warnings. The screen and the reports take their figures
-// from here.
+// The results of the last liquid Find Meter, computed once from the case
+// record: the case as it was sized, the flow in every unit, the fitting
+// meters with their ranges, and the warnings. The results screen, the results
+// text file and the printed page each format this one view; computing it
+// writes nothing.
 #pragma once
 
 #include <string>
@@ -9,7 +10,49 @@
 
 namespace quorin {
 
+// A fitting meter and its range in the user's flow unit.
+struct LiquidMeterRange {
+    std::string code;
+    float minFlow = 0, maxFlow = 0;
+};
+
 struct LiquidResultsView {
+    // The case as sized, named as in the case record.
+    std::string CustomerIn, TagNoIn, MediaIn;
+    float LqdFlowRateIn = 0;
+    std::string LqdFlowUnit;
+    float PipeSizeIn = 0;
+    std::string PipeUnitIn;
+    float PipeIdIn = 0, PipeIdMm = 0;
+    double PipeAreaSqFt = 0;
+    float TempIn = 0;
+    std::string TempUnitIn;
+    float TempDegF = 0, TempDegC = 0;
+    float LqdDensityIn = 0;
+    std::string LqdDensUnit;
+    double DensityLbFt3 = 0;
+    double LqdViscIn = 0;
+    std::string LqdViscUnit;
+    double ViscCp = 0;
+
+    // The flow: the stored flow and velocity (32-bit), and the figures
+    // derived from them in 64 bits.
+    float LqdFlowGpm = 0, LqdVelFps = 0;
+    double lpm = 0, cfm = 0, cuMtrHr = 0;  // L/min, ft^3/min, m^3/hr
+    double fpm = 0, mps = 0;               // ft/min, m/s
+    double lbHr = 0, kgHr = 0;             // mass flow
+
+    std::vector<LiquidMeterRange> meters;  // slots 25 to 40 not removed
+    std::vector<std::string> notes;        // warnings or the "**" note
+    bool beep = false;
+};
+
+// The view of the last liquid selection, from the case record; writes
+// nothing.
+LiquidResultsView modLqdResults();
+
+// The texts of the results screen's boxes and lists.
+struct LiquidResultsScreen {
     std::string date, customer, tagNo;
     std::string flowRate;  // entered flow and unit
     std::string pipeSize, pipeSizeIn, pipeSizeMM, areaSqFt;
@@ -23,12 +66,11 @@ struct LiquidResultsView {
     std::string cfmLabel, cuMtrHrLabel;  // captions of two flow rows
     std::string minUnit, maxUnit;        // unit of the range columns
     std::vector<std::string> meters, flowLow, flowHi;  // row by row
-    std::vector<std::string> errors;                    // warnings or the "**" note
-    bool beep = false;
+    std::vector<std::string> errors;                    // the notes
 };
 
-// Computes the results of the last liquid selection from the case record;
-// writes nothing. `today` is the date to show (MM-DD-YYYY).
-LiquidResultsView modLqdResults(const std::string& today);
+// The view formatted for the screen; `date` is the date to show
+// (MM-DD-YYYY).
+LiquidResultsScreen liquidResultsScreen(const LiquidResultsView& view, const std::string& date);
 
 }  // namespace quorin

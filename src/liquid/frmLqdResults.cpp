@@ -55,30 +55,18 @@ frmLqdResults::frmLqdResults() : ResultsForm(kName, " Liquid Calculation Results
     createMenus();
 
     // Load: the results of the last selection.
-    shown_ = shared();
-    const LiquidResultsView view = modLqdResults(todayText());
-    show(view);
-    if (view.beep && seams().beep) seams().beep();
-}
-
-void frmLqdResults::withShownCase(const std::function<void()>& report) {
-    SharedState live = std::move(shared());
-    shared() = shown_;
-    report();
-    live.LqdResultsFileName = shared().LqdResultsFileName;
-    shared() = std::move(live);
+    view_ = modLqdResults();
+    show(liquidResultsScreen(view_, todayText()));
+    if (view_.beep && seams().beep) seams().beep();
 }
 
 void frmLqdResults::print() {
-    withShownCase([] { printReport([] { return modLqdPrintResults(todayText()); }); });
+    printReport([this] { return modLqdPrintResults(view_, todayText()); });
 }
 
 void frmLqdResults::save() {
-    withShownCase([] {
-        saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", {}},
-                       shared().LqdResultsFileName,
-                       [] { return modLqdSaveResults(todayText()); });
-    });
+    saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", {}}, shared().LqdResultsFileName,
+                   [this] { return modLqdSaveResults(view_, todayText()); });
 }
 
 void frmLqdResults::createMenus() {
@@ -103,7 +91,7 @@ void frmLqdResults::createMenus() {
     addMenuBarCommand("Print", "mnuPrint", [this] { print(); });
 }
 
-void frmLqdResults::show(const LiquidResultsView& v) {
+void frmLqdResults::show(const LiquidResultsScreen& v) {
     const std::pair<const char*, const std::string*> texts[] = {
         {"txtDate", &v.date},           {"txtCustomer", &v.customer},
         {"txtTagNo", &v.tagNo},         {"txtFlowRate", &v.flowRate},

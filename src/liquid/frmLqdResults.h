@@ -4,16 +4,12 @@
 // results, stays open while the user works in another window.
 #pragma once
 
-#include <functional>
-
+#include "liquid/Results.h"
 #include "shell/ResultsForm.h"
-#include "state/SharedState.h"
 
 class QLabel;
 
 namespace quorin {
-
-struct LiquidResultsView;
 
 class frmLqdResults : public ResultsForm {
 public:
@@ -29,14 +25,13 @@ private:
     // went on editing the input screen.
     void print();
     void save();
-    void withShownCase(const std::function<void()>& report);
-    void show(const LiquidResultsView& view);
+    void show(const LiquidResultsScreen& texts);
     // Unloads the screen; the Close button also gives the input screen's
     // first box the focus.
     void close_(bool focusInput);
 
     QLabel *lblCFM, *lblCuMtrHr;
-    SharedState shown_;  // the case as it was when the screen was built
+    LiquidResultsView view_;  // the results shown, which Print and Save report
 };
 
 }  // namespace quorin

@@ -78,6 +78,11 @@ struct Three {
 Three printedThree(float max, float norm, float min) {
     return {printed(max), printed(norm), printed(min)};
 }
+Three printedThree(const std::array<float, 3>& v) { return printedThree(v[0], v[1], v[2]); }
+template <class T>
+Three k000Three(const std::array<T, 3>& v) {
+    return {k000(v[0]), k000(v[1]), k000(v[2])};
+}
 Three k000Three(double max, double norm, double min) {
     return {k000(max), k000(norm), k000(min)};
 }
@@ -238,13 +243,60 @@ FileError modnrvOpenInData() {
     return takeNorvaneDataFile(std::move(bytes));
 }
 
+// ---- Report data ---------------------------------------------------------
+
+NorvaneReport norvaneReport() {
+    auto& S = shared();
+    NorvaneReport r;
+    r.Cust = S.Cust;
+    r.CustRef = S.CustRef;
+    r.PrepBy = S.PrepBy;
+    r.DateText = S.DateText;
+    r.TagNo = S.TagNo;
+    r.RevNo = S.RevNo;
+    r.FluidState = S.FluidState;
+    r.Fluid = S.Fluid;
+    const NrvState state = nrvState(S.FluidState);
+    r.liquid = state == NrvState::Liquid;
+    r.steam = state == NrvState::Steam;
+    r.LineSize = S.LineSize;
+    r.LineSch = S.LineSch;
+    r.LineMat = S.LineMat;
+    r.LineId = S.LineId;
+    r.LineWall = S.LineWall;
+    r.LineOd = S.LineOd;
+    r.LineOrient = S.LineOrient;
+    r.FlowDir = S.FlowDir;
+    r.FlowCoe = S.FlowCoe;
+    r.Bfactor = S.Bfactor;
+    r.CpCv = S.CpCv;
+    r.MolW = S.MolW;
+    r.SpecGrav = S.SpecGrav;
+    r.BaseTemp = S.BaseTemp;
+    r.BasePress = S.BasePress;
+    r.FlowUnit = S.FlowUnit;
+    r.TempUnit = S.TempUnitIn;
+    r.PressUnit = S.PressUnit;
+    const NrvCase order[] = {NrvCase::Max, NrvCase::Norm, NrvCase::Min};
+    for (int k = 0; k < 3; ++k) {
+        const NrvCaseFields c = nrvCase(S, order[k]);
+        r.flowRate[k] = c.flowRate;
+        r.temp[k] = c.temp;
+        r.press[k] = c.press;
+        r.comp[k] = c.comp;
+        r.vel[k] = c.vel;
+        r.dens[k] = c.dens;
+        r.thermExpCor[k] = c.thermExpCor;
+        r.gasExpCor[k] = c.gasExpCor;
+        r.dp[k] = c.dp;
+    }
+    return r;
+}
+
 // ---- Text report ---------------------------------------------------------
 
-std::string norvaneReportText(const std::string& today) {
-    const auto& S = shared();
-    const NrvState state = nrvState(S.FluidState);
-    const bool liquid = state == NrvState::Liquid;
-    const bool steam = state == NrvState::Steam;
+std::string norvaneReportText(const NorvaneReport& S, const std::string& today) {
+    const bool liquid = S.liquid, steam = S.steam;
     PrintWriter p;
 
     for (int k = 0; k < 4; ++k) p.endLine();
@@ -288,33 +340,30 @@ std::string norvaneReportText(const std::string& today) {
     flowRow(p, "Flow Data", "", {"Maximum", "Normal", "Minimum"});
     rule(p);
     flowRow(p, "Flow Rate(Q):", S.FlowUnit,
-            printedThree(S.FlowRateMax, S.FlowRateNorm, S.FlowRateMin));
-    flowRow(p, "Temperature(T):", S.TempUnitIn, printedThree(S.TempMax, S.TempNorm, S.TempMin));
-    flowRow(p, "Pressure(P):", S.PressUnit, printedThree(S.PressMax, S.PressNorm, S.PressMin));
-    flowRow(p, "Density(SW):", "lb/ft^3", k000Three(S.DensMax, S.DensNorm, S.DensMin));
+            printedThree(S.flowRate));
+    flowRow(p, "Temperature(T):", S.TempUnit, printedThree(S.temp));
+    flowRow(p, "Pressure(P):", S.PressUnit, printedThree(S.press));
+    flowRow(p, "Density(SW):", "lb/ft^3", k000Three(S.dens));
     if (liquid) p.endLine();
-    else flowRow(p, "Compressibility(Z):", "", printedThree(S.CompMax, S.CompNorm, S.CompMin));
+    else flowRow(p, "Compressibility(Z):", "", printedThree(S.comp));
     flowRow(p, "Thermal Expansion Correction(CE):", "",
-            k000Three(S.ThermExpCorMax, S.ThermExpCorNorm, S.ThermExpCorMin));
+            k000Three(S.thermExpCor));
     if (liquid) p.endLine();
     else flowRow(p, "Gas Expansion Correction(CY):", "",
-                 k000Three(S.GasExpCorMax, S.GasExpCorNorm, S.GasExpCorMin));
-    flowRow(p, "Velocity(V):", "ft/sec", k000Three(S.VelMax, S.VelNorm, S.VelMin));
-    flowRow(p, "Differential Pressure(DP):", "IN W.C.", k000Three(S.DpMax, S.DpNorm, S.DpMin));
+                 k000Three(S.gasExpCor));
+    flowRow(p, "Velocity(V):", "ft/sec", k000Three(S.vel));
+    flowRow(p, "Differential Pressure(DP):", "IN W.C.", k000Three(S.dp));
     return p.bytes();
 }
 
 FileError modnrvTextFileSave(const std::string& today) {
-    return replaceFile(shared().TubeTextFile, norvaneReportText(today));
+    return replaceFile(shared().TubeTextFile, norvaneReportText(norvaneReport(), today));
 }
 
 // ---- Printed page --------------------------------------------------------
 
-Page modnrvPrintResults() {
-    const auto& S = shared();
-    const NrvState state = nrvState(S.FluidState);
-    const bool liquid = state == NrvState::Liquid;
-    const bool steam = state == NrvState::Steam;
+Page norvanePage(const NorvaneReport& S) {
+    const bool liquid = S.liquid, steam = S.steam;
     TubePageWriter w;
 
     w.style(kHeading);
@@ -360,22 +409,24 @@ Page modnrvPrintResults() {
 
     w.style(kBody);
     w.row(9144, "Flow Rate(Q): ", S.FlowUnit,
-          printedThree(S.FlowRateMax, S.FlowRateNorm, S.FlowRateMin));
-    w.row(9504, "Temperature(T): ", S.TempUnitIn, printedThree(S.TempMax, S.TempNorm, S.TempMin));
-    w.row(9864, "Pressure(P): ", S.PressUnit, printedThree(S.PressMax, S.PressNorm, S.PressMin));
-    w.row(10224, "Density(SW): ", "lb/ft", k000Three(S.DensMax, S.DensNorm, S.DensMin));
+          printedThree(S.flowRate));
+    w.row(9504, "Temperature(T): ", S.TempUnit, printedThree(S.temp));
+    w.row(9864, "Pressure(P): ", S.PressUnit, printedThree(S.press));
+    w.row(10224, "Density(SW): ", "lb/ft", k000Three(S.dens));
     if (!liquid)
-        w.row(10584, "Compressibility(Z): ", "", printedThree(S.CompMax, S.CompNorm, S.CompMin));
+        w.row(10584, "Compressibility(Z): ", "", printedThree(S.comp));
     w.row(10944, "Thermal Expansion Correction(CE): ", "",
-          k000Three(S.ThermExpCorMax, S.ThermExpCorNorm, S.ThermExpCorMin));
+          k000Three(S.thermExpCor));
     if (!liquid)
         w.row(11304, "Gas Expansion Correction(CY): ", "",
-              k000Three(S.GasExpCorMax, S.GasExpCorNorm, S.GasExpCorMin));
-    w.row(11664, "Velocity(V): ", "ft/sec ", k000Three(S.VelMax, S.VelNorm, S.VelMin));
+              k000Three(S.gasExpCor));
+    w.row(11664, "Velocity(V): ", "ft/sec ", k000Three(S.vel));
 
     w.style(kBoldRow);
-    w.row(12024, "DIFFERENTIAL PRESSURE (DP): ", "IN WC", k000Three(S.DpMax, S.DpNorm, S.DpMin));
+    w.row(12024, "DIFFERENTIAL PRESSURE (DP): ", "IN WC", k000Three(S.dp));
     return w.take();
 }
+
+Page modnrvPrintResults() { return norvanePage(norvaneReport()); }
 
 }  // namespace quorin

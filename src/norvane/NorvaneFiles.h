@@ -7,6 +7,7 @@
 // recalculate anything.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "reports/Files.h"
@@ -23,11 +24,34 @@ FileError takeNorvaneDataFile(std::string bytes);
 // The bytes the save routine writes.
 std::string norvaneDataFileBytes();
 
+// What both reports print: the case and its results as the record holds
+// them, the three operating cases in the order maximum, normal, minimum.
+struct NorvaneReport {
+    std::string Cust, CustRef, PrepBy, DateText, TagNo, RevNo;
+    std::string FluidState, Fluid;
+    bool liquid = false, steam = false;  // the fluid state's rows
+    float LineSize = 0;
+    std::string LineSch, LineMat;
+    float LineId = 0, LineWall = 0, LineOd = 0;
+    std::string LineOrient, FlowDir;
+    double FlowCoe = 0, Bfactor = 0;
+    float CpCv = 0, MolW = 0, SpecGrav = 0, BaseTemp = 0, BasePress = 0;
+    std::string FlowUnit, TempUnit, PressUnit;
+    std::array<float, 3> flowRate{}, temp{}, press{}, comp{}, vel{};
+    std::array<double, 3> dens{}, thermExpCor{}, gasExpCor{}, dp{};
+};
+
+// The report of the case in the record; reads it, writes nothing.
+NorvaneReport norvaneReport();
+
 // The report text (Windows-1252, CR LF); `today` is MM-DD-YYYY.
-std::string norvaneReportText(const std::string& today);
-// Writes it to TubeTextFile.
-FileError modnrvTextFileSave(const std::string& today);
+std::string norvaneReportText(const NorvaneReport& report, const std::string& today);
 // The printed one-page report.
+Page norvanePage(const NorvaneReport& report);
+
+// The screen's commands: the text report of the record's case written to
+// TubeTextFile, and its printed page.
+FileError modnrvTextFileSave(const std::string& today);
 Page modnrvPrintResults();
 
 }  // namespace quorin

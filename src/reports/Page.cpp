@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "state/SharedState.h"
+#include "gas/Results.h"
+#include "liquid/Results.h"
 #include "state/Text.h"
 
 namespace quorin {
@@ -110,8 +111,9 @@ void heading(PageWriter& w) {
 
 // Rows 1 to 8 of the left block: date, customer, tag, the entered flow and
 // the pipe.
-void caseRows(PageWriter& w, const std::string& today, const std::string& flowEntered) {
-    const auto& S = shared();
+template <class View>
+void caseRows(PageWriter& w, const View& S, const std::string& today,
+              const std::string& flowEntered) {
     w.left(1, "Date:", today);
     w.left(2, "Customer:", S.CustomerIn);
     w.left(3, "Tag Number:", S.TagNoIn);
@@ -148,12 +150,9 @@ void notes(PageWriter& w) {
                     "2750 Harrow Lane, Fenwick, OH 44720" + gap + "Tel. (330) 555-0148");
 }
 
-bool listed(const std::string& code) { return !code.empty() && code != "NONE"; }
-
 // ---- Gas/steam -------------------------------------------------------------
 
-std::string gasFlowEntered() {
-    const auto& S = shared();
+std::string gasFlowEntered(const GasResultsView& S) {
     std::string unit = "  " + S.FlowUnitIn;
     if (unitIs(S.FlowUnitIn, "M^3/HR")) unit = "  m" + kCubed + "/hr";
     if (unitIs(S.FlowUnitIn, "NM^3/HR")) unit = "  Nm" + kCubed + "/hr";
@@ -161,8 +160,7 @@ std::string gasFlowEntered() {
 }
 
 // Rows 9 to 19 of the left block: operating and reference conditions.
-void gasConditions(PageWriter& w) {
-    const auto& S = shared();
+void gasConditions(PageWriter& w, const GasResultsView& S) {
     w.left(9, "Pressure:", shown(S.PressIn, General(S.PressIn) + "  " + S.PressUnitIn));
     if (!unitIs(S.PressUnitIn, "PSIG"))
         w.left(10, "", shown(S.PressPsig, Format(S.PressPsig, "0.0###") + "  PSIG"));
@@ -181,8 +179,7 @@ void gasConditions(PageWriter& w) {
     w.left(19, "", degrees((double(S.TempRefDegF) - 32) / 1.8, "C"));
 }
 
-void gasRightBlock(PageWriter& w) {
-    const auto& S = shared();
+void gasRightBlock(PageWriter& w, const GasResultsView& S) {
     w.right(1, "Media:", S.MediaIn);
     w.right(2, "Density:",
             shown(S.DensityLbFt3, Format(S.DensityLbFt3, "0.0###") + "  lbs/ft" + kCubed));
@@ -215,35 +212,32 @@ void gasRightBlock(PageWriter& w) {
 
 // One line per listed meter, in catalogue order; its range beside it when
 // both ends are non-zero.
-void gasMeters(PageWriter& w) {
-    const auto& S = shared();
-    const std::string unit = "  " + S.FlowUnitIn;
+void gasMeters(PageWriter& w, const GasResultsView& v) {
+    const std::string unit = "  " + v.FlowUnitIn;
     int n = 0;
-    for (int slot = 1; slot <= 24 && n < kMeterLines; ++slot) {
-        if (!listed(S.MeterModel[slot])) continue;
-        ++n;
-        const float lo = S.MinFlowUser[slot - 1], hi = S.MaxFlowUser[slot - 1];
-        if (lo != 0 && hi != 0)
-            w.meter(n, S.MeterModel[slot], shown(lo, Format(lo, "0.0#") + unit),
+    for (const GasMeterSlot& slot : v.meterSlots) {
+        if (!slot.listed()) continue;
+        if (++n > kMeterLines) break;
+        const float lo = slot.minFlow, hi = slot.maxFlow;
+        if (slot.ranged())
+            w.meter(n, slot.code, shown(lo, Format(lo, "0.0#") + unit),
                     shown(hi, Format(hi, "0.0#") + unit));
         else
-            w.meter(n, S.MeterModel[slot]);
+            w.meter(n, slot.code);
     }
 }
 
-void gasRemarks(PageWriter& w) {
-    const auto& S = shared();
+void gasRemarks(PageWriter& w, const GasResultsView& v) {
     w.size(kNotePt);
-    if (S.FlowRangeFlag == 1) w.at(kModelX, 26, "Meter out of Flow Range");
-    if (S.TempRangeFlag == 1) w.at(kMaxX, 26, "Temperature is out of Range");
-    if (S.PressRangeFlag == 1) w.at(kModelX, 27, "Pressure is out of Range");
-    if (S.ReyRangeFlag == 1) w.at(kMaxX, 27, "Reynolds is out of Range");
+    if (v.flowOutOfRange) w.at(kModelX, 26, "Meter out of Flow Range");
+    if (v.tempOutOfRange) w.at(kMaxX, 26, "Temperature is out of Range");
+    if (v.pressOutOfRange) w.at(kModelX, 27, "Pressure is out of Range");
+    if (v.reynoldsOutOfRange) w.at(kMaxX, 27, "Reynolds is out of Range");
 }
 
 // ---- Liquid ----------------------------------------------------------------
 
-void liquidRightBlock(PageWriter& w) {
-    const auto& S = shared();
+void liquidRightBlock(PageWriter& w, const LiquidResultsView& S) {
     w.right(1, "Media:", S.MediaIn);
     w.right(2, "Density:",
             shown(S.DensityLbFt3, Format(S.DensityLbFt3, "0.0###") + "  lbs/ft" + kCubed));
@@ -251,20 +245,11 @@ void liquidRightBlock(PageWriter& w) {
     w.right(5, "Temperature:", degrees(S.TempDegF, "F"));
     w.right(6, "", degrees(S.TempDegC, "C"));
 
-    // The stored flow and velocity keep their own (32-bit) precision; the
-    // figures derived from them are worked in 64 bits. Format writes "Error"
-    // for a value that is not finite.
-    const double gpm = S.LqdFlowGpm, fps = S.LqdVelFps, rho = S.DensityLbFt3;
+    // Format writes "Error" for a value that is not finite.
     const std::string flows[] = {
-        Format(S.LqdFlowGpm, "0.00"),
-        Format(gpm * 3.785411784, "0.00"),
-        Format(gpm * 0.1336805463, "0.00"),
-        Format(gpm * 0.00378541 * 60, "0.00"),
-        Format(S.LqdVelFps, "0.00"),
-        Format(fps * 60, "0.00"),
-        Format(fps * 0.304804, "0.00"),
-        Format(gpm * 0.1336805463 * rho * 60, "0.00"),
-        Format(gpm / 264.172 * (rho * 16.018) * 60, "0.00"),
+        Format(S.LqdFlowGpm, "0.00"), Format(S.lpm, "0.00"),       Format(S.cfm, "0.00"),
+        Format(S.cuMtrHr, "0.00"),    Format(S.LqdVelFps, "0.00"), Format(S.fpm, "0.00"),
+        Format(S.mps, "0.00"),        Format(S.lbHr, "0.00"),      Format(S.kgHr, "0.00"),
     };
     const std::string labels[] = {
         "Flow in GPM:",     "Flow in LPM:",     "Flow in ft" + kCubed + "/min:",
@@ -276,15 +261,12 @@ void liquidRightBlock(PageWriter& w) {
 
 // Every listed meter with its range, zero ends included; the number and the
 // unit are separated by one blank.
-void liquidMeters(PageWriter& w) {
-    const auto& S = shared();
+void liquidMeters(PageWriter& w, const LiquidResultsView& v) {
     int n = 0;
-    for (int slot = 25; slot <= 40 && n < kMeterLines; ++slot) {
-        if (!listed(S.MeterModel[slot])) continue;
-        ++n;
-        const float lo = S.MinFlowUser[slot - 1], hi = S.MaxFlowUser[slot - 1];
-        w.meter(n, S.MeterModel[slot], shown(lo, Format(lo, "0.0# ") + S.LqdFlowUnit),
-                shown(hi, Format(hi, "0.0# ") + S.LqdFlowUnit));
+    for (const LiquidMeterRange& m : v.meters) {
+        if (++n > kMeterLines) break;
+        w.meter(n, m.code, shown(m.minFlow, Format(m.minFlow, "0.0# ") + v.LqdFlowUnit),
+                shown(m.maxFlow, Format(m.maxFlow, "0.0# ") + v.LqdFlowUnit));
     }
 }
 
@@ -297,28 +279,27 @@ std::vector<const PageItem*> Page::texts() const {
     return out;
 }
 
-Page modPrintResults(const std::string& today) {
+Page modPrintResults(const GasResultsView& view, const std::string& today) {
     PageWriter w;
     heading(w);
-    caseRows(w, today, gasFlowEntered());
-    gasConditions(w);
-    gasRightBlock(w);
+    caseRows(w, view, today, gasFlowEntered(view));
+    gasConditions(w, view);
+    gasRightBlock(w, view);
     meterHeader(w);
-    gasMeters(w);
+    gasMeters(w, view);
     notes(w);
-    gasRemarks(w);
+    gasRemarks(w, view);
     return w.take();
 }
 
-Page modLqdPrintResults(const std::string& today) {
-    const auto& S = shared();
+Page modLqdPrintResults(const LiquidResultsView& view, const std::string& today) {
     PageWriter w;
     heading(w);
-    caseRows(w, today,
-             shown(S.LqdFlowRateIn, General(S.LqdFlowRateIn) + "  " + S.LqdFlowUnit));
-    liquidRightBlock(w);
+    caseRows(w, view, today,
+             shown(view.LqdFlowRateIn, General(view.LqdFlowRateIn) + "  " + view.LqdFlowUnit));
+    liquidRightBlock(w, view);
     meterHeader(w);
-    liquidMeters(w);
+    liquidMeters(w, view);
     notes(w);
     return w.take();
 }

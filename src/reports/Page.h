@@ -48,15 +48,14 @@ struct Page {
     std::vector<const PageItem*> texts() const;
 };
 
-// The one-page reports of the last Find Meter, read from the case record.
-// `today` is the date to print (MM-DD-YYYY). A value that is not finite is
-// printed "Error" in place of its text and unit. At most eight meters are
-// listed (rows 23 to 30); further candidates are left off the page.
-//
-// The gas/steam report prints the derived flows and the four out-of-range
-// flags that modGasResults leaves in the case record: run it (the results
-// screen does when it opens) before building the page.
-Page modPrintResults(const std::string& today);
-Page modLqdPrintResults(const std::string& today);
+struct GasResultsView;
+struct LiquidResultsView;
+
+// The one-page reports of a Find Meter, from its results view. `today` is the
+// date to print (MM-DD-YYYY). A value that is not finite is printed "Error"
+// in place of its text and unit. At most eight meters are listed (rows 23 to
+// 30); further candidates are left off the page.
+Page modPrintResults(const GasResultsView& view, const std::string& today);
+Page modLqdPrintResults(const LiquidResultsView& view, const std::string& today);
 
 }  // namespace quorin

@@ -1,7 +1,6 @@
-// The results text files of the two vortex workflows: the report of the
-// last Find Meter in fixed character columns. `today` is the date to write
-// (MM-DD-YYYY). The gas/steam report reads the derived flows and the range
-// flags the gas results computation leaves in the case record.
+// The results text files of the two vortex workflows: the results view of a
+// Find Meter in fixed character columns. `today` is the date to write
+// (MM-DD-YYYY).
 #pragma once
 
 #include <string>
@@ -10,13 +9,16 @@
 
 namespace quorin {
 
+struct GasResultsView;
+struct LiquidResultsView;
+
 // The bytes of the gas/steam results file (Windows-1252, CR LF).
-std::string gasResultsText(const std::string& today);
+std::string gasResultsText(const GasResultsView& view, const std::string& today);
 // The bytes of the liquid results file.
-std::string liquidResultsText(const std::string& today);
+std::string liquidResultsText(const LiquidResultsView& view, const std::string& today);
 
 // Write them to ResultsFileName / LqdResultsFileName.
-FileError modSaveResults(const std::string& today);
-FileError modLqdSaveResults(const std::string& today);
+FileError modSaveResults(const GasResultsView& view, const std::string& today);
+FileError modLqdSaveResults(const LiquidResultsView& view, const std::string& today);
 
 }  // namespace quorin

@@ -5,16 +5,23 @@ namespace {
 
 class Results : public CoreTest {
 protected:
-    static GasResultsView findMeter() {
+    // The screen's texts of the results of a Find Meter; `view` keeps the
+    // results themselves.
+    GasResultsScreen findMeter() {
         modGasSelection();
-        return modGasResults("12/6/2026");
+        return shown();
     }
-    static Lines notesOnly(const GasResultsView& v) {
+    GasResultsScreen shown() {
+        view = modGasResults();
+        return gasResultsScreen(view, "12/6/2026");
+    }
+    static Lines notesOnly(const GasResultsScreen& v) {
         Lines notes;
         for (const std::string& line : v.errors)
             if (line.rfind("**", 0) == 0) notes.push_back(line);
         return notes;
     }
+    GasResultsView view;
 };
 
 const std::string kCubed = kSup3;
@@ -23,7 +30,7 @@ const std::string kCubed = kSup3;
 // screen; here the texts of the other boxes.
 TEST_F(Results, WaferCaseShowsTheEnteredAndConvertedValues) {
     airAt(100, 70, 2.067f, 100);
-    const GasResultsView v = findMeter();
+    const GasResultsScreen v = findMeter();
     EXPECT_EQ(v.date, "12/6/2026");
     EXPECT_EQ(v.meters, Lines{"QWG20"});
     EXPECT_EQ((Lines{v.minUnit, v.maxUnit, v.flowRate, v.flows[0]}), (Lines{"ACFM", "ACFM", " 100  ACFM", "100.00"}));
@@ -37,7 +44,7 @@ TEST_F(Results, WaferCaseShowsTheEnteredAndConvertedValues) {
     EXPECT_EQ(v.cuMtrHrLabel, "Flow in m" + kCubed + "/hr:");
     EXPECT_EQ(v.nmCuMtrHrLabel, "Flow in Nm" + kCubed + "/hr:");
     airAt(100, 70, 6, 1600);
-    const GasResultsView six = findMeter();
+    const GasResultsScreen six = findMeter();
     EXPECT_EQ((Lines{six.pipeSize, six.pipeSizeIn, six.pipeSizeMM, six.areaSqFt}),
               (Lines{"6  Inches", "", "152.4  Millimeters", "0.1963  Area Square Feet"}));
 }
@@ -45,7 +52,7 @@ TEST_F(Results, WaferCaseShowsTheEnteredAndConvertedValues) {
 TEST_F(Results, WarningComparesWithTheShownRangesNotTheExactOnes) {
     // 250 psig: the range maximum is 112.3... ACFM, shown with two decimals.
     airAt(250, 70, 2.067f, 20);
-    const GasResultsView v = findMeter();
+    const GasResultsScreen v = findMeter();
     ASSERT_EQ(v.meters.size(), 1u);
     const double lo = 5, hi = std::stod(v.flowHi[0]);
     EXPECT_EQ(v.flowHi[0], Format(shared().MaxFlowUser[4], "0.0#"));
@@ -74,15 +81,18 @@ TEST_F(Results, RangeNotesAreAddedWithTheirFlagsAndBeeps) {
         S.TempRefIn = r.refDegF;
         S.AtmoPressIn = r.atmoPsia;
         recompute();
-        const GasResultsView v = findMeter();
+        const GasResultsScreen v = findMeter();
         EXPECT_EQ(notesOnly(v), r.notes);
-        EXPECT_EQ(v.beeps, int(r.notes.size()));
+        EXPECT_EQ(view.beeps, int(r.notes.size()));
+        const std::string viewFlags = {char('0' + view.flowOutOfRange), char('0' + view.pressOutOfRange),
+                                       char('0' + view.tempOutOfRange), char('0' + view.reynoldsOutOfRange)};
+        EXPECT_EQ(viewFlags, r.flags);
+        // Computing the view writes nothing; storing it keeps the flags.
+        EXPECT_EQ(S.FlowRangeFlag + S.PressRangeFlag + S.TempRangeFlag + S.ReyRangeFlag, 0);
+        storeGasResults(view);
         const std::string flags = std::to_string(S.FlowRangeFlag) + std::to_string(S.PressRangeFlag) +
                                   std::to_string(S.TempRangeFlag) + std::to_string(S.ReyRangeFlag);
         EXPECT_EQ(flags, r.flags);
-        const std::string viewFlags = {char('0' + v.flowOutOfRange), char('0' + v.pressOutOfRange),
-                                       char('0' + v.tempOutOfRange), char('0' + v.reynoldsOutOfRange)};
-        EXPECT_EQ(viewFlags, r.flags);
     }
 }
 
@@ -93,7 +103,7 @@ TEST_F(Results, ReferenceConditionsOfCelsiusAndPressure) {
     S.TempRefUnitIn = "deg C";
     S.PressRefIn = 25;
     recompute();
-    const GasResultsView v = findMeter();
+    const GasResultsScreen v = findMeter();
     EXPECT_EQ(notesOnly(v), (Lines{"**Reference Pressure out of range",
                                    "**Reference Temperature out of range"}));
     EXPECT_EQ(v.tempRef, "40.0  C");
@@ -108,18 +118,16 @@ TEST_F(Results, ReynoldsCeilingOfHalfInchAndOtherBodies) {
         airAt(100, 70, 2.067f, 100);
         auto& S = shared();
         for (auto& m : S.MeterModel) m = "NONE";
-        S.ReyRangeFlag = 0;
         S.MeterModel[r.slot] = r.code;
         S.MinFlowUser[r.slot - 1] = 1;
         S.MaxFlowUser[r.slot - 1] = 1000;
         S.OperReynolds[r.slot - 1] = 60000;
-        const GasResultsView v = modGasResults("");
+        const GasResultsScreen v = shown();
         const Lines expected =
             r.noted ? Lines{"**Reynolds Number out of range (60000)"} : Lines{};
         EXPECT_EQ(notesOnly(v), expected) << r.code;
-        EXPECT_EQ(S.ReyRangeFlag, r.noted ? 1 : 0) << r.code;
-        EXPECT_EQ(v.reynoldsOutOfRange, r.noted) << r.code;
-        EXPECT_FALSE(v.flowOutOfRange || v.pressOutOfRange || v.tempOutOfRange) << r.code;
+        EXPECT_EQ(view.reynoldsOutOfRange, r.noted) << r.code;
+        EXPECT_FALSE(view.flowOutOfRange || view.pressOutOfRange || view.tempOutOfRange) << r.code;
     }
 }
 
@@ -134,7 +142,7 @@ TEST_F(Results, UnitTextsOfTheEntries) {
     S.PressRefUnitIn = "Kg/cm^2 A";
     S.PressRefIn = 1.03323f;
     recompute();
-    GasResultsView v = findMeter();
+    GasResultsScreen v = findMeter();
     EXPECT_EQ(v.flowRate, " 1000  m" + kCubed + "/hr");
     EXPECT_EQ(v.minUnit, "m" + kCubed + "/hr");
     EXPECT_EQ(v.pressIn, "2  kg/cm" + std::string(kSup2) + " G");
@@ -151,12 +159,12 @@ TEST_F(Results, UnitTextsOfTheEntries) {
     v = findMeter();
     EXPECT_EQ(v.flowRate, " 1000  Nm" + kCubed + "/hr");
     S.FlowUnitIn = "Metric Tons/Hr";
-    v = modGasResults("");
+    v = shown();
     EXPECT_EQ(v.maxUnit, "T/Hr");
     S.PipeUnitIn = "Square Feet";
     S.PipeSizeIn = 0.19635f;
     modPipeSize();
-    v = modGasResults("");
+    v = shown();
     EXPECT_EQ(v.pipeSize, "0.19635  Square Feet");
     EXPECT_EQ(v.areaSqFt, "");
     EXPECT_EQ(v.pipeSizeIn, "6.0  Inches");
@@ -166,7 +174,7 @@ TEST_F(Results, ANonFiniteFlowShowsErrorInEveryFlowBox) {
     airAt(100, 70, 6, 3600, "lbs/Hr");
     shared().DensityLbFt3 = 0;
     modAcfmCalc();
-    const GasResultsView v = findMeter();
+    const GasResultsScreen v = findMeter();
     for (const std::string& f : v.flows) EXPECT_EQ(f, "Error");
     EXPECT_EQ(notesOnly(v), Lines{"**No meters fit parameters"});
     for (float minimum : shared().MinFlowUser) EXPECT_EQ(minimum, 0);
@@ -176,7 +184,7 @@ TEST_F(Results, TheCustomGasNameIsShownForOther) {
     airAt(100, 70, 2.067f, 100);
     shared().MediaIn = "OTHER";
     shared().OtherMediaName = "Special Gas";
-    const GasResultsView v = findMeter();
+    const GasResultsScreen v = findMeter();
     EXPECT_TRUE(v.otherNameVisible);
     EXPECT_EQ(v.otherName, "Special Gas");
     EXPECT_EQ(v.media, "OTHER");

@@ -10,10 +10,17 @@ const std::string kDegree = kDeg;
 
 class LiquidResults : public CoreTest {
 protected:
-    static LiquidResultsView findMeter() {
+    // The screen's texts of the results of a Find Meter; `view` keeps the
+    // results themselves.
+    LiquidResultsScreen findMeter() {
         modLqdSelection();
-        return modLqdResults("12-06-2026");
+        return shown();
     }
+    LiquidResultsScreen shown() {
+        view = modLqdResults();
+        return liquidResultsScreen(view, "12-06-2026");
+    }
+    LiquidResultsView view;
     static Lines lowRangeWarning(const std::string& code) {
         return {"Warning:  Please note the maximum flow entered will be",
                 "                    operating in the lower 15% range of the " + code + " meter."};
@@ -22,7 +29,7 @@ protected:
 
 TEST_F(LiquidResults, WaterAt500GpmShowsTheInsertionMeterAndEveryFlow) {
     water(500, 6.0f);
-    const LiquidResultsView v = findMeter();
+    const LiquidResultsScreen v = findMeter();
     EXPECT_EQ(v.date, "12-06-2026");
     EXPECT_EQ(v.customer, "Quorin Dynarel Inc.");
     EXPECT_EQ(v.tagNo, "Quorin Vortex Flow Meter");
@@ -45,27 +52,27 @@ TEST_F(LiquidResults, WaterAt500GpmShowsTheInsertionMeterAndEveryFlow) {
     EXPECT_EQ(v.flowLow, Lines{"157.0"});
     EXPECT_EQ(v.flowHi, Lines{"1586.0"});
     EXPECT_TRUE(v.errors.empty());
-    EXPECT_FALSE(v.beep);
+    EXPECT_FALSE(view.beep);
 }
 
 TEST_F(LiquidResults, MetersAreListedInCatalogueOrderEachWithItsOwnWarning) {
     // 45 GPM in 2.25 in: QWL20 shows 17.86 to 175.0 (threshold 41.43),
     // QWL30 39.29 to 400.0 (threshold 93.40).
     water(45, 2.25f);
-    const LiquidResultsView v = findMeter();
+    const LiquidResultsScreen v = findMeter();
     EXPECT_EQ(v.meters, (Lines{"QWL20", "QWL30"}));
     EXPECT_EQ(v.flowLow, (Lines{"17.86", "39.29"}));
     EXPECT_EQ(v.flowHi, (Lines{"175.0", "400.0"}));
     EXPECT_EQ(v.errors, lowRangeWarning("QWL30"));
-    EXPECT_FALSE(v.beep);
+    EXPECT_FALSE(view.beep);
 }
 
 TEST_F(LiquidResults, NoFittingMeterIsReportedWithABeep) {
     water(500, 6.0f, "GPM", 1, "centipoise", 301);
-    const LiquidResultsView v = findMeter();
+    const LiquidResultsScreen v = findMeter();
     EXPECT_TRUE(v.meters.empty() && v.flowLow.empty() && v.flowHi.empty());
     EXPECT_EQ(v.errors, Lines{"**No meters fit parameters"});
-    EXPECT_TRUE(v.beep);
+    EXPECT_TRUE(view.beep);
 }
 
 // QNL shows 157.0 to 1586.0 GPM: the threshold is 157 + 0.15 x 1429 = 371.35.
@@ -75,10 +82,10 @@ TEST_F(LiquidResults, TheLowerFifteenPercentWarningEndsAtItsThreshold) {
     for (const auto& [flow, warned] : rows) {
         SCOPED_TRACE(::testing::Message() << flow << " GPM");
         water(flow, 6.0f);
-        const LiquidResultsView v = findMeter();
+        const LiquidResultsScreen v = findMeter();
         ASSERT_EQ(v.meters, Lines{"QNL"});
         EXPECT_EQ(v.errors, warned ? lowRangeWarning("QNL") : Lines{});
-        EXPECT_FALSE(v.beep);
+        EXPECT_FALSE(view.beep);
     }
 }
 
@@ -87,7 +94,7 @@ TEST_F(LiquidResults, TheWarningUsesTheEnteredFlowInItsOwnUnit) {
     // (threshold 84.6): a warning, where 352.2 GPM against 84.6 would give
     // none. 90 m^3/hr lies above the threshold.
     water(80, 6.0f, "m^3/Hr");
-    LiquidResultsView v = findMeter();
+    LiquidResultsScreen v = findMeter();
     ASSERT_EQ(v.meters, Lines{"QNL"});
     EXPECT_EQ(v.flowLow, Lines{"36.0"});
     EXPECT_EQ(v.flowHi, Lines{"360.0"});
@@ -107,7 +114,7 @@ TEST_F(LiquidResults, FlowUnitTextsNameTheEntryAndTheRangeColumns) {
         {"lbs/Hr", "100  lbs/Hr", "lbs/Hr"}};
     for (const auto& r : rows) {
         water(100, 6.0f, r.unit);
-        const LiquidResultsView v = findMeter();
+        const LiquidResultsScreen v = findMeter();
         EXPECT_EQ((Lines{v.flowRate, v.minUnit, v.maxUnit}), (Lines{r.flowRate, r.rangeUnit, r.rangeUnit})) << r.unit;
     }
 }
@@ -120,7 +127,7 @@ TEST_F(LiquidResults, PipeBoxesFollowTheEnteredUnit) {
         {6, "FEET", {"", "", "", ""}}};
     for (const auto& r : rows) {
         water(500, r.size, "GPM", 1, "centipoise", 70, r.unit);
-        const LiquidResultsView v = findMeter();
+        const LiquidResultsScreen v = findMeter();
         EXPECT_EQ((Lines{v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt}), r.boxes) << r.unit;
     }
 }
@@ -135,7 +142,7 @@ TEST_F(LiquidResults, TemperatureBoxesFollowTheEnteredUnit) {
         shared().TempIn = r.temp;
         shared().TempUnitIn = r.unit;
         modTemperature();
-        const LiquidResultsView v = modLqdResults("");
+        const LiquidResultsScreen v = shown();
         EXPECT_EQ((Lines{v.custTemp, v.tempF, v.tempC}), r.boxes) << r.unit;
     }
 }
@@ -150,7 +157,7 @@ TEST_F(LiquidResults, DensityTextsOfTheThreeUnits) {
         shared().LqdDensityIn = r.density;
         shared().LqdDensUnit = r.unit;
         modLqdRecalc();
-        const LiquidResultsView v = modLqdResults("");
+        const LiquidResultsScreen v = shown();
         EXPECT_EQ((Lines{v.density, v.densPcft}), (Lines{r.entered, r.perCubicFoot})) << r.unit;
     }
 }
@@ -163,7 +170,7 @@ TEST_F(LiquidResults, ViscosityIsRepeatedUnlessEnteredInCentipoise) {
         {1.25, "CENTISTOKES", "1.250e+00 CENTISTOKES", "1.25  cP"}};
     for (const auto& r : rows) {
         water(500, 6.0f, "GPM", r.value, r.unit);
-        const LiquidResultsView v = modLqdResults("");
+        const LiquidResultsScreen v = shown();
         EXPECT_EQ((Lines{v.viscosity, v.viscCp}), (Lines{r.entered, r.cP})) << r.unit;
     }
 }
@@ -174,26 +181,26 @@ TEST_F(LiquidResults, AMassFlowWithoutADensityShowsErrorInEveryFlowBox) {
     water(3600, 6.0f, "lbs/Hr");
     shared().LqdDensityIn = 0;
     modLqdRecalc();
-    const LiquidResultsView v = findMeter();
+    const LiquidResultsScreen v = findMeter();
     EXPECT_EQ((Lines{v.gpm, v.lpm, v.cfm, v.cuMtrHr, v.fps, v.fpm, v.mps, v.pph, v.kgHr}), Lines(9, "Error"));
     EXPECT_EQ(v.densPcft, "0.0  lbs/ft" + kCubed);
     EXPECT_EQ(v.errors, Lines{"**No meters fit parameters"});
-    EXPECT_TRUE(v.beep);
+    EXPECT_TRUE(view.beep);
 }
 
 TEST_F(LiquidResults, MassFlowBoxesNeedBothTheFlowAndTheDensity) {
     auto& S = shared();
     water(500, 6.0f);
     S.DensityLbFt3 = 0;  // a volume flow needs no density
-    LiquidResultsView v = modLqdResults("");
+    LiquidResultsScreen v = shown();
     EXPECT_EQ((Lines{v.gpm, v.fps, v.pph, v.kgHr}), (Lines{"500.00", "5.67", "0.00", "0.00"}));
     S.DensityLbFt3 = std::numeric_limits<double>::infinity();
-    v = modLqdResults("");
+    v = shown();
     EXPECT_EQ((Lines{v.gpm, v.fps, v.pph, v.kgHr}), (Lines{"500.00", "5.67", "Error", "Error"}));
     // A velocity that is no number leaves the volume flows shown.
     S.DensityLbFt3 = 62.3663;
     S.LqdVelFps = std::numeric_limits<float>::quiet_NaN();
-    v = modLqdResults("");
+    v = shown();
     EXPECT_EQ((Lines{v.gpm, v.fps, v.fpm, v.mps, v.pph}), (Lines{"500.00", "Error", "Error", "Error", "250114.83"}));
 }
 

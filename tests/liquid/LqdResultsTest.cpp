@@ -26,7 +26,8 @@ protected:
 // core tests pin).
 TEST_F(LiquidResults, ShowTheCaseTheFlowsAndTheFittingMeter) {
     waterAt("500");
-    const LiquidResultsView v = modLqdResults(QDate::currentDate().toString("MM-dd-yyyy").toStdString());
+    const LiquidResultsScreen v =
+        liquidResultsScreen(modLqdResults(), QDate::currentDate().toString("MM-dd-yyyy").toStdString());
     ASSERT_EQ(v.customer, "");  // the empty customer box was left
     const std::pair<const char*, std::string> boxes[] = {
         {"txtDate", v.date},         {"txtCustomer", v.customer}, {"txtTagNo", v.tagNo},

@@ -67,7 +67,7 @@ TEST_F(NorvaneFiles, TheStartUpFileIsItsThirtySevenLinesAndTheReportItsText) {
                                "6.065", "0.28", "6.625", "\"HORIZ\"", "\"HORIZ\"", "28.964", "60", "14.696",
                                "\"ACFM\"", "1000", "1000", "1000", "70", "70", "70", "\"deg F\"", "10", "10",
                                "10", "\"PSIG\"", "1", "1", "1", "1.4", "1", "0.637"});
-    EXPECT_EQ(readFile(dir / "tube.txt"), norvaneReportText(kToday));
+    EXPECT_EQ(readFile(dir / "tube.txt"), norvaneReportText(norvaneReport(), kToday));
     shared().TubeTextFile = shared().TubeDataFile = (dir / "no" / "t").string();
     EXPECT_EQ(modnrvSaveInData().text + ", " + modnrvTextFileSave(kToday).text, "Path not found, Path not found");
 }
@@ -130,7 +130,7 @@ TEST_F(NorvaneFiles, AFailedOpenLeavesTheCaseAsItWasAndSaysWhy) {
 // The start-up case against layouts written out column by column and
 // position by position; the page prints a long customer whole.
 TEST_F(NorvaneReports, TheStartUpCaseItemByItem) {
-    const std::string text = norvaneReportText("01-02-2027"), expected = readFile(kData / "norvane-air.txt");
+    const std::string text = norvaneReportText(norvaneReport(), "01-02-2027"), expected = readFile(kData / "norvane-air.txt");
     ASSERT_EQ(split(text).size(), 38u);
     expectLines(split(text), split(expected));
     EXPECT_EQ(text, expected);  // CR LF included
@@ -158,7 +158,7 @@ TEST_F(NorvaneReports, FluidStatesBlankTheirRows) {
         if (c.flow) S.FlowRateMax = S.FlowRateNorm = S.FlowRateMin = c.flow;
         modnrvPipeTbl();
         nrvRecalcAll();
-        const Lines lines = split(norvaneReportText(kToday));
+        const Lines lines = split(norvaneReportText(norvaneReport(), kToday));
         ASSERT_EQ(lines.size(), 38u);
         for (int n = 19; n <= 38; ++n)
             EXPECT_EQ(lines[n - 1].empty(), n == 26 || std::count(c.empty.begin(), c.empty.end(), n)) << n;
@@ -189,7 +189,7 @@ TEST_F(NorvaneReports, EachCaseInItsOwnColumn) {
         {36, 11304, true, [](NrvCaseFields& c) { return c.gasExpCor; }},
         {37, 11664, true, [](NrvCaseFields& c) { return double(c.vel); }},
         {38, 12024, true, [](NrvCaseFields& c) { return c.dp; }}};
-    const Lines lines = split(norvaneReportText(kToday));
+    const Lines lines = split(norvaneReportText(norvaneReport(), kToday));
     const Page page = modnrvPrintResults();
     const NrvCase order[] = {NrvCase::Max, NrvCase::Norm, NrvCase::Min};
     for (const auto& r : rows) {
@@ -208,7 +208,7 @@ TEST_F(NorvaneReports, LongNamesAreCutAndValuesThatAreNotFiniteReadError) {
     auto& S = shared();
     S.Cust = "Stadtwerke M\u00FCnster GmbH & Co. KG";
     S.DpNorm = std::numeric_limits<double>::infinity();
-    const Lines lines = split(norvaneReportText(kToday));
+    const Lines lines = split(norvaneReportText(norvaneReport(), kToday));
     EXPECT_EQ(lines[6], " Customer:" + std::string(8, ' ') + "Stadtwerke M\xFCnster GmbH &   Date:" +
                             std::string(13, ' ') + kToday);
     EXPECT_EQ(lines[37].substr(45), "6.425     Error     6.425");

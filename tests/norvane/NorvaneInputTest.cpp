@@ -391,7 +391,7 @@ TEST_F(NorvaneInput, SaveTextFileAndPrintCarryTheBoxBeingTyped) {
     EXPECT_EQ(readFile(dir.filePath("tube.dat").toStdString()), norvaneDataFileBytes());
     menuItem("mnuTextFileSave")->trigger();
     EXPECT_EQ(S.TubeTextFile, dir.filePath("report.txt").toStdString());
-    EXPECT_EQ(readFile(S.TubeTextFile), norvaneReportText(todayText()));
+    EXPECT_EQ(readFile(S.TubeTextFile), norvaneReportText(norvaneReport(), todayText()));
     EXPECT_EQ(filters, QStringList({"Data File (*.dat)", "Text File (*.txt)"}));
     menuItem("mnuTextFileSave")->trigger();  // cancelled: silent
     seams().choosePrinter = [this](QPrinter& p) {

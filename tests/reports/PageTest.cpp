@@ -101,8 +101,7 @@ class PrintedPage : public CoreTest {
 protected:
     static Page gasPage() {
         modGasSelection();
-        modGasResults("");
-        return modPrintResults("12-06-2026");
+        return modPrintResults(modGasResults(), "12-06-2026");
     }
     static void sizedWater(float flow, float pipeIn, const char* unit = "GPM") {
         water(flow, pipeIn, unit);
@@ -151,7 +150,7 @@ TEST_F(PrintedPage, LiquidCaseEveryItem) {
          {16, "Flow in lb/hr:", "250114.83"}, {17, "Flow in kg/hr:", "113446.93"}},
         {{2160, 11664, 10, "QNL"}, {4320, 11664, 10, "157.0 GPM"},
          {6480, 11664, 10, "1586.0 GPM"}});
-    EXPECT_EQ(body(modLqdPrintResults("12-06-2026")), expected);
+    EXPECT_EQ(body(modLqdPrintResults(modLqdResults(), "12-06-2026")), expected);
 }
 
 TEST_F(PrintedPage, ValuesHaveTheRoomUpToTheNextColumnOrRule) {
@@ -207,17 +206,18 @@ TEST_F(PrintedPage, RemarksFollowTheFlags) {
     EXPECT_EQ(at(page, 6480, 26), std::nullopt);
     EXPECT_EQ(at(page, 6480, 27), std::nullopt);
 
-    int16_t* const flags[] = {&shared().FlowRangeFlag, &shared().TempRangeFlag,
-                              &shared().PressRangeFlag, &shared().ReyRangeFlag};
+    GasResultsView view = modGasResults();
+    bool* const flags[] = {&view.flowOutOfRange, &view.tempOutOfRange, &view.pressOutOfRange,
+                           &view.reynoldsOutOfRange};
     const Item remarks[] = {{2160, row(26), 8, "Meter out of Flow Range"},
                             {6480, row(26), 8, "Temperature is out of Range"},
                             {2160, row(27), 8, "Pressure is out of Range"},
                             {6480, row(27), 8, "Reynolds is out of Range"}};
-    for (int16_t* f : flags) *f = 1;
-    Items printed = texts(modPrintResults(""));
+    for (bool* f : flags) *f = true;
+    Items printed = texts(modPrintResults(view, ""));
     EXPECT_EQ(Items(printed.end() - 4, printed.end()), Items(remarks, remarks + 4));
-    *flags[2] = 2;  // only 1 counts as set
-    printed = texts(modPrintResults(""));
+    *flags[2] = false;
+    printed = texts(modPrintResults(view, ""));
     EXPECT_EQ(Items(printed.end() - 3, printed.end()),
               (Items{remarks[0], remarks[1], remarks[3]}));
 }
@@ -233,7 +233,7 @@ TEST_F(PrintedPage, AtMostEightMeterLinesAndAZeroRangeShowsTheModelOnly) {
     }
     S.MinFlowUser[0] = S.MaxFlowUser[0] = 7;  // a range without a model prints nothing
     Items meters;
-    for (const Item& i : texts(modPrintResults("")))
+    for (const Item& i : texts(modPrintResults(modGasResults(), "")))
         if (i.points == 10) meters.push_back(i);
     ASSERT_EQ(meters.size(), 8u * 3 - 2);
     EXPECT_EQ(meters[0], (Item{2160, row(23), 10, "M11"}));
@@ -253,7 +253,7 @@ TEST_F(PrintedPage, LiquidRangesPrintNumberBlankUnitZerosIncluded) {
     S.MaxFlowUser[24] = 12345.678f;
     S.MeterModel[30] = "QWL10";
     S.MinFlowUser[29] = kNaN;
-    const Page page = modLqdPrintResults("");
+    const Page page = modLqdPrintResults(modLqdResults(), "");
     EXPECT_EQ(at(page, 4320, 23), "0.0 Kg/Hr");
     EXPECT_EQ(at(page, 6480, 23), "12345.68 Kg/Hr");
     EXPECT_EQ(at(page, 2160, 24), "QWL10");
@@ -266,7 +266,7 @@ TEST_F(PrintedPage, ValuesThatAreNotFinitePrintError) {
     shared().LqdDensityIn = 0;
     modLqdRecalc();
     modLqdSelection();
-    Page page = modLqdPrintResults("");
+    Page page = modLqdPrintResults(modLqdResults(), "");
     for (int k = 9; k <= 17; ++k) EXPECT_EQ(at(page, 7344, k), "Error") << "row " << k;
     EXPECT_EQ(at(page, 7344, 2), "0.0  lbs/ft" + kCubed);
     EXPECT_EQ(at(page, 2160, 23), std::nullopt);

@@ -40,10 +40,9 @@ TEST_F(PdfPage, GasReportIsALetterPageWithTitleAndMeterAtTheirPlaces) {
     airAt(100, 70, 2.067f, 100);
     shared().CustomerIn = "Northfield Chemical Works and Refining Company";
     modGasSelection();
-    modGasResults("");
 
     const QString pdf = dir.filePath("gas.pdf");
-    ASSERT_TRUE(render(modPrintResults("12-06-2026"), pdf));
+    ASSERT_TRUE(render(modPrintResults(modGasResults(), "12-06-2026"), pdf));
     EXPECT_TRUE(run("pdfinfo", {pdf}).contains(QRegularExpression("Page size:\\s+612 x 792 pts")));
     const QString text = run("pdftotext", {"-layout", pdf, "-"});
     EXPECT_TRUE(text.contains("Quorin Vortex Flow Meter Sizing Report")) << text.toStdString();
@@ -78,13 +77,13 @@ TEST_F(PdfPage, LiquidReportListsItsMeterAndFooter) {
     modLqdRecalc();
     modLqdSelection();
     const QString pdf = dir.filePath("liquid.pdf");
-    ASSERT_TRUE(render(modLqdPrintResults("12-06-2026"), pdf));
+    ASSERT_TRUE(render(modLqdPrintResults(modLqdResults(), "12-06-2026"), pdf));
     const QString text = run("pdftotext", {"-layout", pdf, "-"});
     EXPECT_TRUE(text.contains(QRegularExpression("QNL\\s+157\\.0 GPM\\s+1586\\.0 GPM")))
         << text.toStdString();
     EXPECT_TRUE(text.contains("Quorin Dynarel Inc.")) << text.toStdString();
     // A file that cannot be written fails the print.
-    EXPECT_FALSE(render(modLqdPrintResults(""), dir.filePath("missing/folder/page.pdf")));
+    EXPECT_FALSE(render(modLqdPrintResults(modLqdResults(), ""), dir.filePath("missing/folder/page.pdf")));
 }
 
 }  // namespace

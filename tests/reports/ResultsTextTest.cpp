@@ -43,10 +43,9 @@ protected:
         water(flow, pipe, flowUnit, 1, "centipoise", 70, pipeUnit);
         modLqdSelection();
     }
-    static void findGasMeter() {
-        modGasSelection();
-        modGasResults(kToday);
-    }
+    static void findGasMeter() { modGasSelection(); }
+    static std::string gasText() { return gasResultsText(modGasResults(), kToday); }
+    static std::string liquidText() { return liquidResultsText(modLqdResults(), kToday); }
 };
 
 // The gas file writes carets, the liquid file the single bytes of the
@@ -70,7 +69,7 @@ TEST_F(ResultsText, WorkedCasesWriteTheExpectedFileLineByLine) {
         SCOPED_TRACE(c.file);
         c.setUp();
         const bool gas = std::string(c.file).rfind("gas", 0) == 0;
-        const std::string text = gas ? gasResultsText(kToday) : liquidResultsText(kToday);
+        const std::string text = gas ? gasText() : liquidText();
         const std::string expected = readFile(kData / c.file);
         ASSERT_FALSE(expected.empty()) << kData / c.file;
         const Lines got = split(text), want = split(expected);
@@ -88,15 +87,16 @@ TEST_F(ResultsText, RemarksFollowTheFlagsInTheirOrder) {
     auto& S = shared();
     S.MediaIn = "OTHER";
     S.OtherMediaName = "Freon 22";
-    S.FlowRangeFlag = S.TempRangeFlag = S.PressRangeFlag = S.ReyRangeFlag = 1;
-    Lines lines = split(gasResultsText(kToday));
+    GasResultsView view = modGasResults();
+    view.flowOutOfRange = view.tempOutOfRange = view.pressOutOfRange = view.reynoldsOutOfRange = true;
+    Lines lines = split(gasResultsText(view, kToday));
     EXPECT_EQ(lines[6].substr(46), "Media:            Freon 22");
     const std::string at23(22, ' ');
     EXPECT_EQ(Lines(lines.end() - 5, lines.end()),
               (Lines{"", at23 + "Meter out of Flow Range", at23 + "Temperature is out of Range",
                      at23 + "Pressure is out of Range", at23 + "Reynolds is out of Range"}));
-    S.FlowRangeFlag = S.PressRangeFlag = 0;
-    lines = split(gasResultsText(kToday));
+    view.flowOutOfRange = view.pressOutOfRange = false;
+    lines = split(gasResultsText(view, kToday));
     EXPECT_EQ(Lines(lines.end() - 3, lines.end()),
               (Lines{"", at23 + "Temperature is out of Range", at23 + "Reynolds is out of Range"}));
 }
@@ -105,15 +105,14 @@ TEST_F(ResultsText, ValuesThatAreNotFiniteReadError) {
     const float inf = std::numeric_limits<float>::infinity();
     gasCase(100, 2.067f, 100);
     shared().FlowAcfm = inf;
-    modDerivedFlows();
     shared().DensityLbFt3 = std::numeric_limits<double>::quiet_NaN();
-    Lines lines = split(gasResultsText(kToday));
+    Lines lines = split(gasText());
     EXPECT_EQ(lines[7].substr(46), "Density:          Error  lbs/cuft");
     EXPECT_EQ(lines[13].substr(46), "Flow in ACFM:     Error");
 
     liquidCase(500, 6);
     shared().LqdFlowGpm = std::numeric_limits<float>::quiet_NaN();
-    lines = split(liquidResultsText(kToday));
+    lines = split(liquidText());
     // Every flow reads "Error", the velocities stay.
     const Lines values = {"Error", "Error", "Error", "Error", "5.67", "340.41", "1.73", "Error", "Error"};
     for (size_t k = 0; k < values.size(); ++k) EXPECT_EQ(lines[14 + k].substr(64), values[k]);
@@ -124,14 +123,14 @@ TEST_F(ResultsText, SavingWritesTheReportToItsFile) {
     auto& S = shared();
     gasCase(100, 6, 1600);
     S.ResultsFileName = (dir / "Quorin Vortex.txt").string();
-    EXPECT_FALSE(modSaveResults(kToday));
-    EXPECT_EQ(readFile(dir / "Quorin Vortex.txt"), gasResultsText(kToday));
+    EXPECT_FALSE(modSaveResults(modGasResults(), kToday));
+    EXPECT_EQ(readFile(dir / "Quorin Vortex.txt"), gasText());
     liquidCase(20, 1.049f);
     S.LqdResultsFileName = (dir / "liquid.txt").string();
-    EXPECT_FALSE(modLqdSaveResults(kToday));
-    EXPECT_EQ(readFile(dir / "liquid.txt"), liquidResultsText(kToday));
+    EXPECT_FALSE(modLqdSaveResults(modLqdResults(), kToday));
+    EXPECT_EQ(readFile(dir / "liquid.txt"), liquidText());
     S.LqdResultsFileName = (dir / "missing" / "liquid.txt").string();
-    EXPECT_EQ(modLqdSaveResults(kToday).number, 76);
+    EXPECT_EQ(modLqdSaveResults(modLqdResults(), kToday).number, 76);
 }
 
 }  // namespace
