@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core.h"
+#include "gas/InputRules.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
@@ -20,16 +21,6 @@ namespace quorin {
 
 namespace {
 
-const QStringList kFlowUnits = {"ACFM",    "ACF/Day", "SCFM",     "SCF/Day", "m^3/Hr", "m^3/Day",
-                                "Nm^3/Hr", "Nm^3/Day", "lbs/min", "lbs/Hr",  "Kg/Hr",  "FPS",
-                                "FPM",     "MPS",     "LPM",      "Metric Tons/Hr"};
-const QStringList kPipeUnits = {"INCHES",      "MILLIMETERS",        "CENTIMETERS",
-                                "METERS",      "SQUARE FEET",        "SQUARE MILLIMETERS",
-                                "SQUARE CENTIMETERS", "SQUARE METERS"};
-const QStringList kPressUnits = {"PSIA",  "PSIG",         "BAR G",         "Kg/cm^2 G",
-                                 "KPa G", "INCHES H2O G", "TORR (mmHg) G", "BAR A"};
-const QStringList kAbsoluteUnits = {"PSIA", "Kg/cm^2 A", "BAR A", "KPa A"};
-const QStringList kTempUnits = {"deg F", "deg C", "deg R"};
 const QString kDataFilter = "Data File (*.dat)";
 
 }  // namespace
@@ -52,16 +43,17 @@ void frmInputScrn::createControls() {
     txtCustomerIn = makeBox("txtCustomerIn", "Enter Company Name");
     txtTagNoIn = makeBox("txtTagNoIn", "Enter Tag Number");
     txtFlowRateIn = makeBox("txtFlowRateIn", "Enter Flow Rate Value");
-    cboFlowUnitIn = makeList("cboFlowUnitIn", "Select Units of Flow", kFlowUnits);
+    cboFlowUnitIn = makeList("cboFlowUnitIn", "Select Units of Flow", qtList(gasFlowUnits()));
     txtPipeSizeIn = makeBox("txtPipeSizeIn", "Enter Pipe Size Value");
-    cboPipeUnitIn = makeList("cboPipeUnitIn", "Select Pipe Units", kPipeUnits);
+    cboPipeUnitIn = makeList("cboPipeUnitIn", "Select Pipe Units", qtList(pipeUnits()));
     txtPressIn = makeBox("txtPressIn", "Enter Pressure Value");
-    cboPressUnitIn = makeList("cboPressUnitIn", "Select Units of Pressure", kPressUnits);
+    cboPressUnitIn = makeList("cboPressUnitIn", "Select Units of Pressure", qtList(pressUnits()));
     txtTempIn = makeBox("txtTempIn", "Enter Temperature Value");
-    cboTempUnitIn = makeList("cboTempUnitIn", "Select Temperature Units", kTempUnits);
+    cboTempUnitIn = makeList("cboTempUnitIn", "Select Temperature Units", qtList(tempUnits()));
     txtAtmoPressIn = makeBox("txtAtmoPressIn", "Enter Atmospheric Pressure Value");
     cboAtmoPressUnitIn =
-        makeList("cboAtmoPressUnitIn", "Select Atmospheric Pressure Units", kAbsoluteUnits);
+        makeList("cboAtmoPressUnitIn", "Select Atmospheric Pressure Units",
+                 qtList(absolutePressUnits()));
     QStringList media;
     for (const std::string& name : gasMediaList()) media << q(name);
     cboMediaIn = makeList("cboMediaIn", "Select Media Type", media);
@@ -72,9 +64,10 @@ void frmInputScrn::createControls() {
     lblNewMedia->setObjectName("lblNewMedia");
     txtPressRefIn = makeBox("txtPressRefIn", "Enter Reference Pressure Value");
     cboPressRefUnitIn =
-        makeList("cboPressRefUnitIn", "Select Reference Pressure Units", kAbsoluteUnits);
+        makeList("cboPressRefUnitIn", "Select Reference Pressure Units",
+                 qtList(absolutePressUnits()));
     txtTempRefIn = makeBox("txtTempRefIn", "Enter Reference Temperature Value");
-    cboTempRefUnitIn = makeList("cboTempRefUnitIn", "Select Temperature Unit", kTempUnits);
+    cboTempRefUnitIn = makeList("cboTempRefUnitIn", "Select Temperature Unit", qtList(tempUnits()));
 
     cmdCalcFlow = new QPushButton("&Find Meter");
     cmdCalcFlow->setObjectName("cmdCalcFlow");
@@ -256,21 +249,10 @@ void frmInputScrn::showOtherGasLabels(bool other) {
     lblNewMedia->setText(other ? q(shared().OtherMediaName) : QString());
 }
 
-// Normal cubic metres per hour refer to 14.696 psia and 32 deg F; every
-// other unit keeps the user's reference conditions.
+// A flow unit may bring its own reference conditions.
 void frmInputScrn::flowChanged() {
-    auto& S = shared();
-    if (unitIs(S.FlowUnitIn, "NM^3/HR")) {
-        S.PressRefIn = 14.696f;
-        S.PressRefUnitIn = "PSIA";
-        S.TempRefIn = 32;
-        S.TempRefUnitIn = "deg F";
-        refreshReference();
-        modPressureRef();
-        modTemperatureRef();
-    } else {
-        refreshReference();
-    }
+    modFlowUnitRef();
+    refreshReference();
     modAcfmCalc();
 }
 
@@ -288,7 +270,8 @@ void frmInputScrn::pressureBox(Trigger trigger) {
     S.PressIn = value;
     if (trigger == Trigger::Enter) {
         // No message on Enter: the check follows when the focus moves on.
-        if (unitIs(S.PressUnitIn, "PSIA") && value < 10) events_->show(txtPressIn, "14.696");
+        if (const char* lifted = pressureTextOnEnter(S.PressUnitIn, value))
+            events_->show(txtPressIn, lifted);
         pressureChain();
         return;
     }
@@ -296,29 +279,26 @@ void frmInputScrn::pressureBox(Trigger trigger) {
     pressureCheck();
 }
 
-// Operating pressure at least 10 psia; below the atmosphere is allowed with
-// a note. A refused pressure is replaced by a safe one in the entered unit.
+// The core checks the absolute pressure; a refused one is replaced by the
+// safe text it gives.
 void frmInputScrn::pressureCheck() {
     auto& S = shared();
-    const float psia = S.PressPsia;
-    if (psia >= 10) {
-        if (psia < S.AtmoPressPsia)
-            seams().message("Please note:  You entered an operating pressure below the "
-                            "atmospheric pressure (vacuum conditions).",
-                            MsgIcon::None);
-        modMeterSpecs();
-        modCalcDensVisc();
-        modAcfmCalc();
-    } else if (psia < 10) {
-        seams().message("Error:  Invalid Pressure Value!\nPressure must be > 10 PSIA (0.69 BAR "
-                        "A).\n\nPlease note you entered a vacuum value for pressure.",
-                        MsgIcon::Exclamation);
-        const char* safe = unitIs(S.PressUnitIn, "PSIA")    ? "14.696"
-                           : unitIs(S.PressUnitIn, "BAR A") ? "1"
-                                                            : "0";
-        events_->show(txtPressIn, safe);
-        events_->takeNumber(txtPressIn, S.PressIn);
-        pressureChain();
+    const PressureCheck check = checkOperatingPressure(S.PressPsia, S.AtmoPressPsia, S.PressUnitIn);
+    switch (check.outcome) {
+        case PressureOutcome::Accepted:
+        case PressureOutcome::BelowAtmosphere:
+            if (check.message) seams().message(check.message, MsgIcon::None);
+            modMeterSpecs();
+            modCalcDensVisc();
+            modAcfmCalc();
+            break;
+        case PressureOutcome::Refused:
+            seams().message(check.message, MsgIcon::Exclamation);
+            events_->show(txtPressIn, check.resetText);
+            events_->takeNumber(txtPressIn, S.PressIn);
+            pressureChain();
+            break;
+        case PressureOutcome::NotANumber: break;
     }
 }
 
@@ -328,8 +308,8 @@ void frmInputScrn::pressureUnit(Trigger trigger) {
     if (trigger == Trigger::Click) {
         float value = S.PressIn;
         events_->takeNumber(txtPressIn, value);
-        if (unitIs(S.PressUnitIn, "PSIA") && value < 10) events_->show(txtPressIn, "14.696");
-        else if (unitIs(S.PressUnitIn, "BAR A") && value < 0.69f) events_->show(txtPressIn, "1");
+        if (const char* lifted = pressureTextOnUnit(S.PressUnitIn, value))
+            events_->show(txtPressIn, lifted);
         events_->takeNumber(txtPressIn, S.PressIn);
     }
     pressureChain();

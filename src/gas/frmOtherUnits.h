@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "shell/Dialog.h"
 
@@ -17,17 +18,18 @@ struct SharedState;
 
 class OtherUnitDialog : public Dialog {
 public:
-    // One option button: its name, its caption (which is also the unit text
-    // it stores) and its tool-tip.
+    // One option button: its name and its tool-tip. Its caption is its unit
+    // text, which it stores.
     struct Choice {
         const char* name;
-        const char* unit;
         const char* toolTip;
     };
 
 protected:
+    // `units` holds the three unit texts in the order of `choices`.
     OtherUnitDialog(const char* name, const char* caption, const char* frameName,
                     const char* okName, const Choice (&choices)[3],
+                    const std::vector<std::string>& units,
                     std::string SharedState::*unitField);
 
     QGroupBox* frame_;

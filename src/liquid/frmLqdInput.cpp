@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include "core.h"
+#include "gas/InputRules.h"
+#include "liquid/InputRules.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
@@ -23,38 +25,9 @@ namespace quorin {
 
 namespace {
 
-const QStringList kFlowUnits = {"GPM",  "LPM", "Ft^3/Min", "Ft^3/Day", "m^3/Hr",
-                                "m^3/Day", "FPS", "FPM",   "MPS",      "lbs/Min",
-                                "lbs/Hr",  "Kg/Hr", "Metric Tons/Hr"};
-const QStringList kPipeUnits = {"INCHES",      "MILLIMETERS",        "CENTIMETERS",
-                                "METERS",      "SQUARE FEET",        "SQUARE MILLIMETERS",
-                                "SQUARE CENTIMETERS", "SQUARE METERS"};
-const QStringList kTempUnits = {"deg F", "deg C", "deg R"};
-const QStringList kViscUnits = {"centipoise", "centistokes", "lbm/ft-sec", "ft^2/sec", "ssu"};
-const QStringList kDensUnits = {"lbm/ft^3", "Kg/m^3", "gm/cm^3"};
-
-// The viscosity units and whether each is a dynamic one (which needs the
-// density of the liquid to give the kinematic viscosity).
-struct ViscKind {
-    const char* unit;
-    bool dynamic;
-};
-constexpr ViscKind kViscKinds[] = {{"centipoise", true},   {"lbm/ft-sec", true},
-                                   {"centistokes", false}, {"ft^2/sec", false},
-                                   {"ssu", false}};
-constexpr const char* kDynamicNote =
-    "Dynamic Viscosity Unit selected, please enter the Density OR specific gravity of the "
-    "fluid below.";
-constexpr const char* kKinematicNote =
-    "Kinematic Viscosity unit selected, the density OR specific gravity of the fluid does not "
-    "need to be entered below.";
-
 const QString kDataFilter = "Data File (*.dat)";
 
 constexpr const char* kInvalidViscosity = "Invalid Viscosity Value.  Please enter a number.";
-
-// Water's density in lb/ft^3 behind a specific gravity.
-constexpr double kWaterLbFt3 = 62.3663;
 
 // The density and specific-gravity boxes take digits and points only.
 void digitsAndPointsOnly(QLineEdit* box) {
@@ -86,13 +59,13 @@ void frmLqdInput::createControls() {
     txtTagNoIn = makeBox("txtTagNoIn", "Enter Tag Number");
     txtMediaIn = makeBox("txtMediaIn", "Enter Text of Media");
     txtFlowRateIn = makeBox("txtFlowRateIn", "Enter Flow Rate Value");
-    cboFlowUnit = makeEditableList("cboFlowUnit", "Select Units of Flow", kFlowUnits);
+    cboFlowUnit = makeEditableList("cboFlowUnit", "Select Units of Flow", qtList(lqdFlowUnits()));
     txtPipeSizeIn = makeBox("txtPipeSizeIn", "Enter Pipe Size Value");
-    cboPipeUnit = makeList("cboPipeUnit", "Select Pipe Units", kPipeUnits);
+    cboPipeUnit = makeList("cboPipeUnit", "Select Pipe Units", qtList(pipeUnits()));
     txtTempIn = makeBox("txtTempIn", "Enter Temperature Value");
-    cboTempUnit = makeList("cboTempUnit", "Select Temperature Units", kTempUnits);
+    cboTempUnit = makeList("cboTempUnit", "Select Temperature Units", qtList(tempUnits()));
     txtViscIn = makeBox("txtViscIn", "Enter Viscosity Value");
-    cboViscUnit = makeEditableList("cboViscUnit", "Select Viscosity Unit", kViscUnits);
+    cboViscUnit = makeEditableList("cboViscUnit", "Select Viscosity Unit", qtList(lqdViscUnits()));
     ViscLabel = makeLabel("ViscLabel", QString());
     ViscLabel->setWordWrap(true);
 
@@ -101,7 +74,7 @@ void frmLqdInput::createControls() {
                              "Select this option to Enter Specific Gravity");
     txtDensityIn = makeBox("txtDensityIn", "Enter Density Value");
     digitsAndPointsOnly(txtDensityIn);
-    cboDensUnit = makeList("cboDensUnit", "Select Density Unit", kDensUnits);
+    cboDensUnit = makeList("cboDensUnit", "Select Density Unit", qtList(lqdDensUnits()));
     txtSpecGravIn = makeBox("txtSpecGravIn", "Enter Specific Gravity Value");
     digitsAndPointsOnly(txtSpecGravIn);
     connect(optDens, &QRadioButton::toggled, this, [this](bool on) {
@@ -300,13 +273,10 @@ void frmLqdInput::viscosityUnit(Trigger trigger) {
 // A dynamic unit needs the density of the liquid, a kinematic one does not:
 // the note says which, and the density frame is enabled only for the first.
 void frmLqdInput::showViscosityKind() {
-    const QString unit = cboViscUnit->currentText();
-    for (const ViscKind& k : kViscKinds) {
-        if (unit != k.unit) continue;
-        fraMedia->setEnabled(k.dynamic);
-        ViscLabel->setText(k.dynamic ? kDynamicNote : kKinematicNote);
-        return;
-    }
+    const ViscKind kind = lqdViscKind(s(cboViscUnit->currentText()));
+    if (kind == ViscKind::Unknown) return;
+    fraMedia->setEnabled(kind == ViscKind::Dynamic);
+    ViscLabel->setText(lqdViscNote(kind));
 }
 
 // Density, then the viscosity that depends on the specific gravity, then the
@@ -344,10 +314,9 @@ void frmLqdInput::gravityChanged(Trigger trigger) {
     } else {
         return;
     }
-    S.LqdDensityIn = single(double(S.SpecGravity) * kWaterLbFt3);
+    modLqdGravityDensity();
     modLqdGpmCalc();
     events_->show(txtDensityIn, q(General(S.LqdDensityIn)));
-    S.LqdDensUnit = "lbm/ft^3";
     selectText(cboDensUnit, S.LqdDensUnit);
     densityChain();
 }

@@ -7,34 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
-#include <iterator>
-
 #include "core.h"
 #include "shell/Controls.h"
 #include "shell/FieldEvents.h"
+#include "tools/Convert.h"
 
 namespace quorin {
 
 namespace {
-
-// A unit of the list and its factor to inches (a length) or to square
-// inches (an area).
-struct ConvUnit {
-    const char* name;
-    bool area;
-    double factor;
-};
-
-constexpr ConvUnit kUnits[] = {
-    {"MILLIMETERS", false, 0.03937},     {"CENTIMETERS", false, 0.3937},
-    {"METERS", false, 39.3701},          {"SQUARE INCHES", true, 1},
-    {"SQUARE FEET", true, 144},          {"SQUARE MILLIMETERS", true, 0.00155},
-    {"SQUARE CENTIMETERS", true, 0.155}, {"SQUARE METERS", true, 1550.003},
-};
-
-constexpr const char* kResultFormat = "0.000";
 
 void selectAndFocus(QLineEdit* box) {
     box->selectAll();
@@ -127,7 +107,7 @@ void frmConvert::createEventTable() {
 
 void frmConvert::nrvAddConvert() {
     cboParSel->clear();
-    for (const ConvUnit& unit : kUnits) cboParSel->addItem(unit.name);
+    cboParSel->addItems(qtList(convertUnits()));
 }
 
 bool frmConvert::readScreen() {
@@ -140,19 +120,16 @@ bool frmConvert::readScreen() {
 
 void frmConvert::nrvConvert() {
     const auto& S = shared();
-    const auto* unit = std::find_if(std::begin(kUnits), std::end(kUnits),
-                                    [&S](const ConvUnit& u) { return S.ConvParam == u.name; });
-    if (unit == std::end(kUnits)) return;
-
-    const double value = double(S.ConvInput) * unit->factor;
-    if (unit->area) {
-        txtArea->setText(q(Format(value, kResultFormat)));
-        txtEqPipeDia->setText(q(Format(2 * std::sqrt(value / kPi), kResultFormat)));
+    const Conversion c = convertToInches(S.ConvInput, S.ConvParam);
+    if (!c.known) return;
+    if (c.area) {
+        txtArea->setText(q(c.squareInches));
+        txtEqPipeDia->setText(q(c.equivalentDiameter));
     } else {
-        txtInch->setText(q(Format(value, kResultFormat)));
-        txtArea->setText(q(Format(kPi * (value / 2) * (value / 2), kResultFormat)));
+        txtInch->setText(q(c.inches));
+        txtArea->setText(q(c.squareInches));
     }
-    showResultOf(unit->area);
+    showResultOf(c.area);
 }
 
 void frmConvert::showResultOf(bool area) {

@@ -4,7 +4,10 @@
 
 #include <stdexcept>
 
+#include "norvane/LineSizes.h"
+#include "shell/Controls.h"
 #include "support/UiFixture.h"
+#include "tools/Convert.h"
 
 namespace quorin::test {
 namespace {
@@ -108,25 +111,15 @@ TEST_F(ConvertScreen, AndThePipeChartOpenAfreshAndCloseEveryWay) {
     EXPECT_EQ(modalsShown.size(), 6u);
 }
 
-// A number entered, then a unit picked; the rows alternate length and area,
-// so each one swaps the readout shown, and its label with it.
+// The list offers the core's units; a number entered, then a unit picked
+// shows the core's readouts (its figures are the core's), and an area swaps
+// the readout shown, and its label with it.
 TEST_F(ConvertScreen, WorkedConversions) {
     const std::tuple<const char*, const char*, QStringList> rows[] = {
         {"1", "SQUARE FEET", {"-", "144.000", "13.541"}},
-        {"140", "MILLIMETERS", {"5.512", "23.860", "-"}},
-        {"100", "SQUARE INCHES", {"-", "100.000", "11.284"}},
-        {"50", "MILLIMETERS", {"1.969", "3.043", "-"}},
-        {"1000", "SQUARE MILLIMETERS", {"-", "1.550", "1.405"}},
-        {"10", "CENTIMETERS", {"3.937", "12.174", "-"}},
-        {"2", "METERS", {"78.740", "4869.484", "-"}},
-        {"1", "SQUARE METERS", {"-", "1550.003", "44.424"}},
-        {"0", "MILLIMETERS", {"0.000", "0.000", "-"}},
-        {"-4", "SQUARE INCHES", {"-", "-4.000", "Error"}}};
+        {"50", "MILLIMETERS", {"1.969", "3.043", "-"}}};
     open("frmConvert", [&, this] {
-        EXPECT_EQ(
-            entries("cboParSel"),
-            QStringList({"MILLIMETERS", "CENTIMETERS", "METERS", "SQUARE INCHES", "SQUARE FEET",
-                         "SQUARE MILLIMETERS", "SQUARE CENTIMETERS", "SQUARE METERS"}));
+        EXPECT_EQ(entries("cboParSel"), qtList(convertUnits()));
         for (const auto& [number, unit, results] : rows) {
             SCOPED_TRACE(std::string(number) + " " + unit);
             typeInto("txtInput", number), enter(), pick("cboParSel", unit);
@@ -191,30 +184,19 @@ TEST_F(ConvertScreen, UnknownUnitsAndTextThatIsNoNumber) {
     });
 }
 
-// Picks in this order show the chart's own texts; from 14 inches up every
-// size is standard wall, I.D. 0.75 under the size, O.D. the size. A typed
-// size, even a listed one, shows nothing on Enter or on leaving.
+// The list offers the chart's sizes in table order; a pick shows the
+// core's row of the size (its texts are the core's). A typed size, even a
+// listed one, shows nothing on Enter or on leaving.
 TEST_F(PipeChartScreen, OnlyAPickShowsTheRowOfTheSize) {
-    const std::pair<const char*, QStringList> rows[] = {
-        {"6", {"6.065", "6.625", ".28", "Sch 40"}},
-        {"14", {"13.25", "14", ".375", "STD"}},
-        {"12", {"11.938", "12.75", ".406", "Sch 40"}},
-        {"1/2", {".622", ".840", ".109", "Sch 40"}},
-        {"3-1/2", {"3.548", "4", ".226", "Sch 40"}},
-        {"1-1/4", {"1.38", "1.66", ".14", "Sch 40"}}};
     open("frmPipeChart", [&, this] {
+        QStringList names;
+        for (const PipeChartRow& row : pipeChartRows()) names << QString::fromStdString(row.name);
+        EXPECT_EQ(entries("cboNomSize"), names);
+        const std::pair<const char*, QStringList> rows[] = {
+            {"1/2", {".622", ".840", ".109", "Sch 40"}}, {"72", {"71.25", "72", ".375", "STD"}}};
         for (const auto& [size, texts] : rows) {
             pick("cboNomSize", size);
             EXPECT_EQ(std::tuple(chartRow(), shared().PipeChartSize), std::tuple(texts, size));
-        }
-        const QStringList sizes = entries("cboNomSize");
-        EXPECT_EQ(sizes.mid(0, 14), QStringList({"1/2", "3/4", "1", "1-1/4", "1-1/2", "2", "2-1/2",
-                                                 "3", "3-1/2", "4", "6", "8", "10", "12"}));
-        EXPECT_EQ(sizes.mid(14).join(' '), "14 16 18 20 22 24 26 28 30 32 34 36 42 48 54 60 72");
-        for (const QString& size : sizes.mid(14)) {
-            pick("cboNomSize", size);
-            EXPECT_EQ(chartRow(),
-                      QStringList({QString::number(size.toInt() - 0.75), size, ".375", "STD"}));
         }
         for (const char* typed : {"8", "1", "38", "six"}) {
             typeInto("cboNomSize", typed), enter(), leaveTo("cmdClose");
