@@ -20,8 +20,10 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g --coverage" \
   -DCMAKE_EXE_LINKER_FLAGS=--coverage -DQUORIN_BENCH=OFF
+# Counters of an earlier run (or of the test discovery at build time) would
+# add to this one.
+find build-coverage -name '*.gcda' -delete 2>/dev/null || true
 cmake --build build-coverage -j2
-# Counters of an earlier run would add to this one.
 find build-coverage -name '*.gcda' -delete
 ctest --test-dir build-coverage --output-on-failure -j2
 gcovr -r . --filter 'src/' --exclude 'src/tools/SteamTableData.inc' \
