@@ -53,14 +53,15 @@ TEST_F(SteamTable, HoldsTheSaturationLineOnItsPressureGrid) {
     }
 }
 
-// Lookups by pressure or temperature, as the readouts show them: clamped to
+// Lookups by pressure or temperature in the table above, as the readouts
+// show them (109.5 psia: halfway between its rows by hand): clamped to
 // 10..700 psia and 195..500 deg F (both ends inclusive), the last pressure
 // giving the last row, other values linear between their rows.
 TEST_F(SteamTable, LooksUpWithinTheClampedRange) {
     const struct { bool byPressure; float in; const char *psia, *degF, *density; } cases[] = {
-        {true, 14.696f, "14.696", "212.0", "0.0373"},  {true, 5, "10.0", "193.21", "0.026"},
-        {true, 10, "10.0", "193.21", "0.026"},         {true, 700, "700.0", "503.08", "1.5254"},
-        {true, 800, "700.0", "503.08", "1.5254"},      {true, 109.5f, "109.5", "334.45", "0.2459"},
+        {true, 5, "10.0", "193.21", "0.026"},          {true, 10, "10.0", "193.21", "0.026"},
+        {true, 700, "700.0", "503.08", "1.5254"},      {true, 800, "700.0", "503.08", "1.5254"},
+        {true, 109.5f, "109.5", "334.45", "0.2459"},
         {false, 212, "14.696", "212.0", "0.0373"},     {false, 150, "10.396", "195.0", "0.027"},
         {false, 195, "10.396", "195.0", "0.027"},      {false, 600, "680.556", "500.0", "1.4803"},
     };
@@ -74,9 +75,6 @@ TEST_F(SteamTable, LooksUpWithinTheClampedRange) {
         EXPECT_EQ(Format(S.SteamTempF, "0.0#"), c.degF);
         EXPECT_EQ(Format(S.SteamDens, "0.0###"), c.density);
     }
-    S.SteamPsia = 700;
-    modPsiaInterp();
-    EXPECT_EQ(S.SteamDens, 1.525413387);
     S.SteamPsia = 109.5f;
     modPsiaInterp();
     EXPECT_DOUBLE_EQ(S.SteamDens, (at(109)[3] + at(110)[3]) / 2);
