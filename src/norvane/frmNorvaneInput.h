@@ -6,17 +6,15 @@
 // steam or liquid.
 #pragma once
 
-#include <QHash>
-
-#include <array>
 #include <functional>
+#include <vector>
 
 #include "norvane/NorvaneCalc.h"
+#include "norvane/NrvCaseColumn.h"
 #include "shell/FieldEvents.h"
 #include "shell/Form.h"
 
 class QComboBox;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,25 +25,11 @@ class frmNorvaneInput : public Form {
 public:
     static constexpr const char* kName = "frmNorvaneInput";
     frmNorvaneInput();
-    ~frmNorvaneInput() override;
 
     void onTitleBarClose() override { close_(); }
     void commitFocusedField() override { events_->commitFocused(); }
 
 private:
-    // The boxes of one operating case, a column of the flow-data grid.
-    struct CaseColumn {
-        NrvCase which;
-        QLineEdit *flowRate, *temp, *press, *dens, *comp, *thermExpCor, *gasExpCor, *vel, *dp;
-        QLabel* mps;
-    };
-    using Next = std::function<QWidget*()>;
-    // The handler of the selectControl hook while this screen is loaded.
-    struct SelectHandler {
-        frmNorvaneInput* form;
-        void operator()(const std::string& name) const { form->selectRequested(name); }
-    };
-
     void createControls();
     void layoutControls();
     QWidget* layoutHeader();
@@ -54,20 +38,9 @@ private:
     void createMenus();
     void createEventTable();
 
-    // A row of the event table: `commit` stores the control and runs its
-    // chain, returning false when the entry was refused; Enter then moves
-    // to `next` unless the calculation asked for a box of its own.
-    void addRow(QWidget* control, std::function<bool(Trigger)> commit, Next next);
-    // A number box: the value, then `chain`, then the screen.
-    void addNumber(QLineEdit* box, float& field, std::function<void()> chain, Next next);
-    // A text box of the header or the line.
-    void addText(QLineEdit* box, std::string& field, QWidget* next);
-    // Gives `control` the focus with its whole text selected; a control
-    // that is hidden or disabled passes it on along the Enter chain.
-    void moveTo(QWidget* control);
-    // The calculation's request to select a box (selectControl hook).
-    void selectRequested(const std::string& name);
-    void selectBox(QWidget* control);
+    // What a number box or a list runs once its value is in the case: the
+    // entry's part of the calculation (if any), then the screen.
+    std::function<void()> recalcAndShow(void (*recalc)());
 
     // Writes every box, list text and caption from the case record.
     void refresh();
@@ -83,14 +56,12 @@ private:
     void put(QLineEdit* box, const std::string& text);
     void put(QComboBox* list, const std::string& text);
 
-    // Commits of the event table.
+    // Commits of the event table; false when the entry was not taken.
     bool fluidStateBox();
-    bool fluidBox();
     bool lineSizeBox();
-    bool lineOrientBox(Trigger trigger);
-    bool flowUnitBox();
-    bool lineDimension(QLineEdit* box, float& field, bool inside);
-    bool molWeightBox();
+    void lineOrientBox(Trigger trigger);
+    void flowUnitBox();
+    // Where Enter goes from the boxes whose next depends on the layout.
     QWidget* afterOrientation() const;
     QWidget* afterFlowDirection() const;
     QWidget* afterMinimumPressure() const;
@@ -102,9 +73,6 @@ private:
     void changeWorkflow(const char* sizingType);
 
     FieldEvents* events_;
-    std::function<void(const std::string&)> previousSelectHook_;
-    QWidget* selected_ = nullptr;  // the box the calculation asked for
-    QHash<QWidget*, Next> nextOf_;
 
     QLineEdit *txtCust, *txtCustRef, *txtPrepBy, *txtDate, *txtTagNo, *txtRevNo;
     QComboBox *cboFluidState, *cboFluid, *cboLineSize, *cboLineOrient, *cboFlowDir;
@@ -114,7 +82,7 @@ private:
     QLabel *lblMolW, *lblLiquidDensity, *lblMWair, *lblMWwater, *lblBfactor, *lblSpecGrav, *lblCpCv,
         *lblBaseTempC, *lblBasePressKg, *lblBbl, *lblComp, *lblGasExpCor;
     QComboBox *cboFlowUnit, *cboTempUnit, *cboPressUnit;
-    std::array<CaseColumn, 3> columns_;  // Minimum, Normal, Maximum
+    std::vector<NrvCaseColumn> columns_;  // Minimum, Normal, Maximum
     QPushButton* cmdClose;
 };
 
