@@ -1,5 +1,8 @@
 #include "norvane/NrvCaseColumn.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -94,6 +97,67 @@ void NrvCaseColumn::refresh(const NrvCaseFields& f, FieldEvents& events) const {
     events.update(vel, q(Format(f.vel, "0.00")));
     events.update(dp, q(Format(f.dp, "0.000")));
     mps->setText(q(Format(f.velMps, "0.00") + " MPS"));
+}
+
+NrvFlowData::NrvFlowData()
+    : columns{NrvCaseColumn(NrvCase::Min), NrvCaseColumn(NrvCase::Norm), NrvCaseColumn(NrvCase::Max)},
+      minimum(columns[0]),
+      normal(columns[1]),
+      maximum(columns[2]),
+      lblComp(makeLabel("lblComp", "Compressibility(Z):")),
+      lblGasExpCor(makeLabel("lblGasExpCor", "Gas Expansion Correction(CY):")) {}
+
+QWidget* NrvFlowData::layOut(QComboBox* flowUnit, QComboBox* tempUnit, QComboBox* pressUnit,
+                             QLabel* barrelHint) {
+    auto* flow = new QGroupBox("Flow Data");
+    flow->setObjectName("fraFlowData");
+    auto* grid = new QGridLayout(flow);
+    grid->setVerticalSpacing(4);
+    for (int k = 0; k < 3; ++k) {
+        grid->addWidget(columns[k].makeCaption(), 0, 2 + k);
+        grid->setColumnStretch(2 + k, 1);
+    }
+    struct Row {
+        QLabel* label;
+        QWidget* unit;
+        QLineEdit* NrvCaseColumn::*box;
+    };
+    const Row rows[] = {
+        {makeLabel("lblFlowRate", "Flow Rate(Q):"), flowUnit, &NrvCaseColumn::flowRate},
+        {makeLabel("lblTemp", "Temperature(T):"), tempUnit, &NrvCaseColumn::temp},
+        {makeLabel("lblPress", "Pressure(P):"), pressUnit, &NrvCaseColumn::press},
+        {makeLabel("lblDens", "Density(SW)  (lb/ft^3):"), nullptr, &NrvCaseColumn::dens},
+        {lblComp, nullptr, &NrvCaseColumn::comp},
+        {makeLabel("lblThermExpCor", "Thermal Expansion Correction(CE):"), nullptr,
+         &NrvCaseColumn::thermExpCor},
+        {lblGasExpCor, nullptr, &NrvCaseColumn::gasExpCor},
+        {makeLabel("lblVel", "Velocity(V) - FPS:"), nullptr, &NrvCaseColumn::vel},
+        {makeLabel("lblDp", "Differential Pressure(DP):  (inches W.C.)"), nullptr, &NrvCaseColumn::dp}};
+    int row = 1;
+    for (const Row& r : rows) {
+        grid->addWidget(r.label, row, 0);
+        if (r.unit) grid->addWidget(r.unit, row, 1);
+        for (int k = 0; k < 3; ++k) grid->addWidget(columns[k].*r.box, row, 2 + k);
+        ++row;
+        // The metres per second under the feet per second.
+        if (r.box == &NrvCaseColumn::vel) {
+            for (int k = 0; k < 3; ++k) grid->addWidget(columns[k].mps, row, 2 + k);
+            ++row;
+        }
+    }
+    grid->addWidget(barrelHint, 1, 5);
+    grid->setColumnMinimumWidth(5, barrelHint->sizeHint().width());
+    return flow;
+}
+
+void NrvFlowData::showGasRows(bool shown) const {
+    lblComp->setHidden(!shown);
+    lblGasExpCor->setHidden(!shown);
+    for (const NrvCaseColumn& c : columns) c.showGasRows(shown);
+}
+
+void NrvFlowData::refresh(SharedState& s, FieldEvents& events) const {
+    for (const NrvCaseColumn& c : columns) c.refresh(nrvCase(s, c.which()), events);
 }
 
 }  // namespace quorin

@@ -1,12 +1,15 @@
-// One operating case of the averaging-tube screen (maximum, normal or
-// minimum): a column of the flow-data grid with its caption, its entries,
-// its results and the metres-per-second hint, written from the case's
-// fields. The form places the boxes in the rows of its grid, beside the
-// row labels every column shares.
+// The operating cases of the averaging-tube screen (maximum, normal,
+// minimum): each a column of the flow-data grid with its caption, its
+// entries, its results and the metres-per-second hint, written from the
+// case's fields; the grid holds the three beside the captions of the rows
+// they share.
 #pragma once
+
+#include <vector>
 
 #include "norvane/NorvaneCalc.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -14,6 +17,7 @@ class QWidget;
 namespace quorin {
 
 class FieldEvents;
+struct SharedState;
 
 // Room for `sample` in the box's font, and a little more.
 void fitWidth(QWidget* box, const char* sample);
@@ -39,6 +43,28 @@ public:
 
 private:
     NrvCase which_;
+};
+
+// The "Flow Data" group: the row captions, the unit lists of the flow,
+// temperature and pressure rows, and the columns Minimum, Normal, Maximum
+// from left to right.
+class NrvFlowData {
+public:
+    NrvFlowData();
+
+    // The group with its grid; `barrelHint` stands right of the flow row.
+    QWidget* layOut(QComboBox* flowUnit, QComboBox* tempUnit, QComboBox* pressUnit,
+                    QLabel* barrelHint);
+    // The compressibility and gas expansion rows, which a liquid lacks.
+    void showGasRows(bool shown) const;
+    // Writes every column from the case.
+    void refresh(SharedState& s, FieldEvents& events) const;
+
+    std::vector<NrvCaseColumn> columns;  // Minimum, Normal, Maximum
+    const NrvCaseColumn &minimum, &normal, &maximum;
+
+private:
+    QLabel *lblComp, *lblGasExpCor;
 };
 
 }  // namespace quorin

@@ -26,7 +26,6 @@ namespace {
 const QString kDataFilter = "Data File (*.dat)";
 const QString kTextFilter = "Text File (*.txt)";
 
-
 // The list entry of a nominal line size (".50", "6.00"); a size the list
 // lacks in its general form.
 std::string lineSizeText(float size) {
@@ -95,16 +94,11 @@ void frmNorvaneInput::createControls() {
     lblBaseTempC = makeLabel("lblBaseTempC", QString());
     lblBasePressKg = makeLabel("lblBasePressKg", QString());
     lblBbl = makeLabel("lblBbl", "1 barrel = 42 US gallons");
-    lblComp = makeLabel("lblComp", "Compressibility(Z):");
-    lblGasExpCor = makeLabel("lblGasExpCor", "Gas Expansion Correction(CY):");
 
     cboFlowUnit = makeList("cboFlowUnit", "Select Unit of Flow", {});
     fitWidth(cboFlowUnit, "bbl/day  XXXX");
     cboTempUnit = makeList("cboTempUnit", "Select Unit of Temperature", qtList(nrvTempUnits()));
     cboPressUnit = makeList("cboPressUnit", "Select Unit of Pressure", qtList(nrvPressUnits()));
-
-    // Minimum, Normal, Maximum from left to right.
-    for (NrvCase which : {NrvCase::Min, NrvCase::Norm, NrvCase::Max}) columns_.emplace_back(which);
 
     cmdClose = makeButton("cmdClose", "&Close", "Press to Close this screen");
     setCancelButton(cmdClose);
@@ -194,48 +188,6 @@ QWidget* frmNorvaneInput::layoutApplication() {
     return application;
 }
 
-QWidget* frmNorvaneInput::layoutFlowData() {
-    auto* flow = new QGroupBox("Flow Data");
-    flow->setObjectName("fraFlowData");
-    auto* grid = new QGridLayout(flow);
-    grid->setVerticalSpacing(4);
-    for (int k = 0; k < 3; ++k) {
-        grid->addWidget(columns_[k].makeCaption(), 0, 2 + k);
-        grid->setColumnStretch(2 + k, 1);
-    }
-    struct Row {
-        QLabel* label;
-        QWidget* unit;
-        QLineEdit* NrvCaseColumn::*box;
-    };
-    const Row rows[] = {
-        {makeLabel("lblFlowRate", "Flow Rate(Q):"), cboFlowUnit, &NrvCaseColumn::flowRate},
-        {makeLabel("lblTemp", "Temperature(T):"), cboTempUnit, &NrvCaseColumn::temp},
-        {makeLabel("lblPress", "Pressure(P):"), cboPressUnit, &NrvCaseColumn::press},
-        {makeLabel("lblDens", "Density(SW)  (lb/ft^3):"), nullptr, &NrvCaseColumn::dens},
-        {lblComp, nullptr, &NrvCaseColumn::comp},
-        {makeLabel("lblThermExpCor", "Thermal Expansion Correction(CE):"), nullptr,
-         &NrvCaseColumn::thermExpCor},
-        {lblGasExpCor, nullptr, &NrvCaseColumn::gasExpCor},
-        {makeLabel("lblVel", "Velocity(V) - FPS:"), nullptr, &NrvCaseColumn::vel},
-        {makeLabel("lblDp", "Differential Pressure(DP):  (inches W.C.)"), nullptr, &NrvCaseColumn::dp}};
-    int row = 1;
-    for (const Row& r : rows) {
-        grid->addWidget(r.label, row, 0);
-        if (r.unit) grid->addWidget(r.unit, row, 1);
-        for (int k = 0; k < 3; ++k) grid->addWidget(columns_[k].*r.box, row, 2 + k);
-        ++row;
-        // The metres per second under the feet per second.
-        if (r.box == &NrvCaseColumn::vel) {
-            for (int k = 0; k < 3; ++k) grid->addWidget(columns_[k].mps, row, 2 + k);
-            ++row;
-        }
-    }
-    grid->addWidget(lblBbl, 1, 5);
-    grid->setColumnMinimumWidth(5, lblBbl->sizeHint().width());
-    return flow;
-}
-
 void frmNorvaneInput::layoutControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -243,22 +195,18 @@ void frmNorvaneInput::layoutControls() {
     auto* layout = new QVBoxLayout(scrollingBody());
     layout->addWidget(layoutHeader());
     layout->addWidget(layoutApplication());
-    layout->addWidget(layoutFlowData());
+    layout->addWidget(flowData_.layOut(cboFlowUnit, cboTempUnit, cboPressUnit, lblBbl));
     layout->addLayout(buttons);
     layout->addStretch();
 
-    std::vector<QWidget*> order = {txtCust,   txtCustRef,    txtPrepBy,  txtDate,    txtTagNo,
-                                   txtRevNo,  cboFluidState, cboFluid,   cboLineSize, txtLineSch,
-                                   txtLineMat, txtID,        txtWall,    txtOd,      cboLineOrient,
-                                   cboFlowDir, txtMolW,      txtBaseTemp, txtBasePress, cboFlowUnit};
-    for (const NrvCaseColumn& c : columns_) order.push_back(c.flowRate);
-    order.push_back(cboTempUnit);
-    for (const NrvCaseColumn& c : columns_) order.push_back(c.temp);
-    order.push_back(cboPressUnit);
-    for (const NrvCaseColumn& c : columns_) order.push_back(c.press);
-    for (const NrvCaseColumn& c : columns_) order.push_back(c.comp);
-    order.push_back(cmdClose);
-    for (size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+    const NrvCaseColumn &mn = flowData_.minimum, &nm = flowData_.normal, &mx = flowData_.maximum;
+    QWidget* const order[] = {
+        txtCust,     txtCustRef,  txtPrepBy,    txtDate,      txtTagNo,    txtRevNo,   cboFluidState,
+        cboFluid,    cboLineSize, txtLineSch,   txtLineMat,   txtID,       txtWall,    txtOd,
+        cboLineOrient, cboFlowDir, txtMolW,     txtBaseTemp,  txtBasePress, cboFlowUnit, mn.flowRate,
+        nm.flowRate, mx.flowRate, cboTempUnit,  mn.temp,      nm.temp,     mx.temp,    cboPressUnit,
+        mn.press,    nm.press,    mx.press,     mn.comp,      nm.comp,     mx.comp,    cmdClose};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 // ---- Menus ---------------------------------------------------------------
@@ -283,48 +231,47 @@ void frmNorvaneInput::createMenus() {
     addCommand(file, "Exit", "mnuExit", QKeySequence("Ctrl+X"),
                [] { Shell::instance().exitProgram(); });
 
+    // The tools, a separator between each two.
     QMenu* tools = addMenu("Tools", "mnuTools");
-    addCommand(tools, "Size Vortex Gas/Steam Meter", "mnuGasSteam", {},
-               [this] { changeWorkflow("GAS"); });
-    addSeparator(tools);
-    addCommand(tools, "Size Vortex Liquid Meter", "mnuSizeLiquid", {},
-               [this] { changeWorkflow("LIQUID"); });
-    addSeparator(tools);
-    addCommand(tools, "Steam Table", "mnuSteamTable", {},
-               [] { Shell::instance().showModal("frmSteamTable"); });
-    addSeparator(tools);
-    addCommand(tools, "Pipe Chart", "mnuPipeChart", {},
-               [] { Shell::instance().showModal(frmPipeChart::kName); });
-    addSeparator(tools);
-    addCommand(tools, "Convert to Inches", "mnuConvert", {},
-               [] { Shell::instance().showModal(frmConvert::kName); });
-    addSeparator(tools);
-    addCommand(tools, "Set Defaults", "mnuDefaults", {}, [this] { loadDefaults(); });
+    auto modal = [](const char* form) { return [form] { Shell::instance().showModal(form); }; };
+    const std::tuple<const char*, const char*, std::function<void()>> items[] = {
+        {"Size Vortex Gas/Steam Meter", "mnuGasSteam", [this] { changeWorkflow("GAS"); }},
+        {"Size Vortex Liquid Meter", "mnuSizeLiquid", [this] { changeWorkflow("LIQUID"); }},
+        {"Steam Table", "mnuSteamTable", modal("frmSteamTable")},
+        {"Pipe Chart", "mnuPipeChart", modal(frmPipeChart::kName)},
+        {"Convert to Inches", "mnuConvert", modal(frmConvert::kName)},
+        {"Set Defaults", "mnuDefaults", [this] { loadDefaults(); }}};
+    for (size_t k = 0; k < std::size(items); ++k) {
+        if (k > 0) addSeparator(tools);
+        addCommand(tools, std::get<0>(items[k]), std::get<1>(items[k]), {}, std::get<2>(items[k]));
+    }
 
-    addMenuBarCommand("Help", "mnuHelp", [] { Shell::instance().showModal("frmHelp"); });
-    addMenuBarCommand("About", "mnuAbout", [] { Shell::instance().showModal("frmAbout"); });
+    addMenuBarCommand("Help", "mnuHelp", modal("frmHelp"));
+    addMenuBarCommand("About", "mnuAbout", modal("frmAbout"));
 }
 
 // ---- Event table ---------------------------------------------------------
 
-std::function<void()> frmNorvaneInput::recalcAndShow(void (*recalc)()) {
-    return [this, recalc] {
-        if (recalc) recalc();
-        refresh();
-    };
-}
-
 void frmNorvaneInput::createEventTable() {
     auto& S = shared();
     FieldEvents& e = *events_;
-    // The cases: columns_ runs Minimum, Normal, Maximum.
-    const NrvCaseColumn &mn = columns_[0], &nm = columns_[1], &mx = columns_[2];
-    auto field = [&S](const NrvCaseColumn& c) { return nrvCase(S, c.which()); };
-    auto number = [this, &e](QLineEdit* box, float& value, void (*recalc)()) {
-        return e.number(box, value, recalcAndShow(recalc));
+    const NrvCaseColumn &mn = flowData_.minimum, &nm = flowData_.normal, &mx = flowData_.maximum;
+    // Where Enter goes from the boxes whose next depends on the layout: a
+    // liquid skips the compressibility row, the vertical line the direction.
+    auto liquid = [] { return nrvState(shared().FluidState) == NrvState::Liquid; };
+    auto afterFlowDirection = [=, this]() -> QWidget* { return liquid() ? txtMolW : mx.flowRate; };
+    auto afterOrientation = [=, this]() -> QWidget* {
+        return unitIs(shared().LineOrient, "VERT") ? cboFlowDir : afterFlowDirection();
     };
-    auto list = [this, &e](QComboBox* box, std::string& value, void (*recalc)()) {
-        return e.unit(box, value, recalcAndShow(recalc));
+    auto field = [&S](const NrvCaseColumn& c) { return nrvCase(S, c.which()); };
+    // A number box or a list: the value, the entry's part of the
+    // calculation, the screen.
+    auto then = [this](void (*recalc)()) { return [this, recalc] { recalc(); refresh(); }; };
+    auto number = [&](QLineEdit* box, float& value, void (*recalc)()) {
+        return e.number(box, value, then(recalc));
+    };
+    auto list = [&](QComboBox* box, std::string& value, void (*recalc)()) {
+        return e.unit(box, value, then(recalc));
     };
     e.add({
         {txtCust, e.text(txtCust, S.Cust), txtCustRef},
@@ -342,30 +289,27 @@ void frmNorvaneInput::createEventTable() {
         // the outside diameter.
         {txtID, number(txtID, S.LineId, nrvInsideDiameterChanged), txtWall},
         {txtWall, number(txtWall, S.LineWall, nrvLineOd), txtOd},
-        {txtOd, number(txtOd, S.LineOd, nullptr), cboLineOrient},
-        {cboLineOrient, [this](Trigger t) { lineOrientBox(t); }, [this] { return afterOrientation(); }},
+        {txtOd, number(txtOd, S.LineOd, [] {}), cboLineOrient},
+        {cboLineOrient, [this](Trigger t) { lineOrientBox(t); }, afterOrientation},
         {cboFlowDir, [this, &S](Trigger) { S.FlowDir = s(cboFlowDir->currentText()); },
-         [this] { return afterFlowDirection(); }},
+         afterFlowDirection},
         {txtMolW, number(txtMolW, S.MolW, nrvMolWeightChanged), txtBaseTemp},
         {txtBaseTemp, number(txtBaseTemp, S.BaseTemp, nrvBaseTempChanged), txtBasePress},
         {txtBasePress, number(txtBasePress, S.BasePress, nrvBasePressChanged), mx.flowRate},
-
+        // The cases, each row from the maximum to the minimum.
         {mx.flowRate, number(mx.flowRate, field(mx).flowRate, nrvFlowRateChanged), cboFlowUnit},
         {nm.flowRate, number(nm.flowRate, field(nm).flowRate, nrvFlowRateChanged), mn.flowRate},
         {mn.flowRate, number(mn.flowRate, field(mn).flowRate, nrvFlowRateChanged), mx.temp},
         {cboFlowUnit, [this](Trigger) { flowUnitBox(); }, nm.flowRate},
-
         {mx.temp, number(mx.temp, field(mx).temp, nrvTempChanged), cboTempUnit},
         {nm.temp, number(nm.temp, field(nm).temp, nrvTempChanged), mn.temp},
         {mn.temp, number(mn.temp, field(mn).temp, nrvTempChanged), mx.press},
         {cboTempUnit, list(cboTempUnit, S.TempUnitIn, nrvTempChanged), nm.temp},
-
         {mx.press, number(mx.press, field(mx).press, nrvPressChanged), cboPressUnit},
         {nm.press, number(nm.press, field(nm).press, nrvPressChanged), mn.press},
         {mn.press, number(mn.press, field(mn).press, nrvPressChanged),
-         [this] { return afterMinimumPressure(); }},
+         [=, this]() -> QWidget* { return liquid() ? txtCust : mx.comp; }},
         {cboPressUnit, list(cboPressUnit, S.PressUnit, nrvPressUnitChanged), nm.press},
-
         {mx.comp, number(mx.comp, field(mx).comp, nrvCompChanged), nm.comp},
         {nm.comp, number(nm.comp, field(nm).comp, nrvCompChanged), mn.comp},
         {mn.comp, number(mn.comp, field(mn).comp, nrvCompChanged), txtCust},
@@ -437,22 +381,7 @@ void frmNorvaneInput::flowUnitBox() {
     refresh();
 }
 
-QWidget* frmNorvaneInput::afterOrientation() const {
-    return unitIs(shared().LineOrient, "VERT") ? cboFlowDir : afterFlowDirection();
-}
-
-QWidget* frmNorvaneInput::afterFlowDirection() const {
-    return nrvState(shared().FluidState) == NrvState::Liquid ? txtMolW : columns_[2].flowRate;
-}
-
-QWidget* frmNorvaneInput::afterMinimumPressure() const {
-    return nrvState(shared().FluidState) == NrvState::Liquid ? static_cast<QWidget*>(txtCust)
-                                                             : columns_[2].comp;
-}
-
 // ---- Screen --------------------------------------------------------------
-
-void frmNorvaneInput::put(QLineEdit* box, const std::string& text) { events_->update(box, q(text)); }
 
 void frmNorvaneInput::put(QComboBox* list, const std::string& text) {
     if (list->currentText() == q(text)) return;
@@ -463,33 +392,24 @@ void frmNorvaneInput::put(QComboBox* list, const std::string& text) {
 
 void frmNorvaneInput::refresh() {
     const auto& S = shared();
-    put(txtCust, S.Cust);
-    put(txtCustRef, S.CustRef);
-    put(txtPrepBy, S.PrepBy);
-    put(txtDate, S.DateText);
-    put(txtTagNo, S.TagNo);
-    put(txtRevNo, S.RevNo);
-
+    const std::pair<QLineEdit*, std::string> boxes[] = {
+        {txtCust, S.Cust},           {txtCustRef, S.CustRef},
+        {txtPrepBy, S.PrepBy},       {txtDate, S.DateText},
+        {txtTagNo, S.TagNo},         {txtRevNo, S.RevNo},
+        {txtLineSch, S.LineSch},     {txtLineMat, S.LineMat},
+        {txtID, General(S.LineId)},  {txtWall, General(S.LineWall)},
+        {txtOd, General(S.LineOd)},  {txtFlowDir, "HORIZ"},
+        {txtFlowCoe, General(S.FlowCoe)}, {txtBfactor, Format(S.Bfactor, "0.00e+00")},
+        {txtMolW, General(S.MolW)},  {txtSpecGrav, Format(S.SpecGrav, "0.0000")},
+        {txtCpCv, General(S.CpCv)},  {txtBaseTemp, General(S.BaseTemp)},
+        {txtBasePress, General(S.BasePress)}};
+    for (const auto& [box, text] : boxes) events_->update(box, q(text));
     put(cboFluidState, S.FluidState);
     put(cboFluid, S.Fluid);
     put(cboLineSize, lineSizeText(S.LineSize));
-    put(txtLineSch, S.LineSch);
-    put(txtLineMat, S.LineMat);
-    put(txtID, General(S.LineId));
-    put(txtWall, General(S.LineWall));
-    put(txtOd, General(S.LineOd));
     put(cboLineOrient, S.LineOrient);
-    put(txtFlowDir, "HORIZ");
     if (unitIs(S.LineOrient, "VERT")) put(cboFlowDir, S.FlowDir);
     showFlowDirection();
-
-    put(txtFlowCoe, General(S.FlowCoe));
-    put(txtBfactor, Format(S.Bfactor, "0.00e+00"));
-    put(txtMolW, General(S.MolW));
-    put(txtSpecGrav, Format(S.SpecGrav, "0.0000"));
-    put(txtCpCv, General(S.CpCv));
-    put(txtBaseTemp, General(S.BaseTemp));
-    put(txtBasePress, General(S.BasePress));
     lblBaseTempC->setText(q(Format(S.BaseTempC, "0.0") + " C"));
     lblBasePressKg->setText(q(Format(S.BasePressKg, "0.000") + " Kg/cm2"));
 
@@ -497,18 +417,15 @@ void frmNorvaneInput::refresh() {
     lblBbl->setVisible(nrvShowsBarrelHint(S.FlowUnit));
     put(cboTempUnit, S.TempUnitIn);
     put(cboPressUnit, S.PressUnit);
-    for (const NrvCaseColumn& c : columns_) c.refresh(nrvCase(shared(), c.which()), *events_);
+    flowData_.refresh(shared(), *events_);
 }
 
 void frmNorvaneInput::showLayout(NrvState state) {
     const bool liquid = state == NrvState::Liquid;
     const bool steam = state == NrvState::Steam;
-    for (QWidget* w : {static_cast<QWidget*>(lblBfactor), static_cast<QWidget*>(txtBfactor),
-                       static_cast<QWidget*>(lblCpCv), static_cast<QWidget*>(txtCpCv),
-                       static_cast<QWidget*>(lblComp), static_cast<QWidget*>(lblGasExpCor),
-                       static_cast<QWidget*>(lblMolW), static_cast<QWidget*>(lblMWair)})
-        w->setHidden(liquid);
-    for (const NrvCaseColumn& c : columns_) c.showGasRows(!liquid);
+    for (QWidget* w : {lblBfactor, lblCpCv, lblMolW, lblMWair}) w->setHidden(liquid);
+    for (QWidget* w : {txtBfactor, txtCpCv}) w->setHidden(liquid);
+    flowData_.showGasRows(!liquid);
     lblLiquidDensity->setVisible(liquid);
     lblMWwater->setVisible(liquid);
     lblSpecGrav->setHidden(steam);

@@ -34,13 +34,9 @@ private:
     void layoutControls();
     QWidget* layoutHeader();
     QWidget* layoutApplication();
-    QWidget* layoutFlowData();
     void createMenus();
     void createEventTable();
 
-    // What a number box or a list runs once its value is in the case: the
-    // entry's part of the calculation (if any), then the screen.
-    std::function<void()> recalcAndShow(void (*recalc)());
 
     // Writes every box, list text and caption from the case record.
     void refresh();
@@ -51,9 +47,8 @@ private:
     // steam.
     void fillLists(NrvState state);
     void showFlowDirection();
-    // The box's shown text, written only when it differs, so a selection or
-    // a cursor the user placed stays.
-    void put(QLineEdit* box, const std::string& text);
+    // The list's shown text, written only when it differs, so a selection
+    // or a cursor the user placed stays.
     void put(QComboBox* list, const std::string& text);
 
     // Commits of the event table; false when the entry was not taken.
@@ -61,10 +56,6 @@ private:
     bool lineSizeBox();
     void lineOrientBox(Trigger trigger);
     void flowUnitBox();
-    // Where Enter goes from the boxes whose next depends on the layout.
-    QWidget* afterOrientation() const;
-    QWidget* afterFlowDirection() const;
-    QWidget* afterMinimumPressure() const;
 
     // Commands.
     void loadDefaults();
@@ -80,9 +71,9 @@ private:
     QLineEdit *txtFlowCoe, *txtBfactor, *txtMolW, *txtSpecGrav, *txtCpCv, *txtBaseTemp,
         *txtBasePress;
     QLabel *lblMolW, *lblLiquidDensity, *lblMWair, *lblMWwater, *lblBfactor, *lblSpecGrav, *lblCpCv,
-        *lblBaseTempC, *lblBasePressKg, *lblBbl, *lblComp, *lblGasExpCor;
+        *lblBaseTempC, *lblBasePressKg, *lblBbl;
     QComboBox *cboFlowUnit, *cboTempUnit, *cboPressUnit;
-    std::vector<NrvCaseColumn> columns_;  // Minimum, Normal, Maximum
+    NrvFlowData flowData_;
     QPushButton* cmdClose;
 };
 
