@@ -100,10 +100,8 @@ void NrvCaseColumn::refresh(const NrvCaseFields& f, FieldEvents& events) const {
 }
 
 NrvFlowData::NrvFlowData()
-    : columns{NrvCaseColumn(NrvCase::Min), NrvCaseColumn(NrvCase::Norm), NrvCaseColumn(NrvCase::Max)},
-      minimum(columns[0]),
-      normal(columns[1]),
-      maximum(columns[2]),
+    : columns_{NrvCaseColumn(NrvCase::Min), NrvCaseColumn(NrvCase::Norm),
+               NrvCaseColumn(NrvCase::Max)},
       lblComp(makeLabel("lblComp", "Compressibility(Z):")),
       lblGasExpCor(makeLabel("lblGasExpCor", "Gas Expansion Correction(CY):")) {}
 
@@ -114,7 +112,7 @@ QWidget* NrvFlowData::layOut(QComboBox* flowUnit, QComboBox* tempUnit, QComboBox
     auto* grid = new QGridLayout(flow);
     grid->setVerticalSpacing(4);
     for (int k = 0; k < 3; ++k) {
-        grid->addWidget(columns[k].makeCaption(), 0, 2 + k);
+        grid->addWidget(columns_[k].makeCaption(), 0, 2 + k);
         grid->setColumnStretch(2 + k, 1);
     }
     struct Row {
@@ -137,11 +135,11 @@ QWidget* NrvFlowData::layOut(QComboBox* flowUnit, QComboBox* tempUnit, QComboBox
     for (const Row& r : rows) {
         grid->addWidget(r.label, row, 0);
         if (r.unit) grid->addWidget(r.unit, row, 1);
-        for (int k = 0; k < 3; ++k) grid->addWidget(columns[k].*r.box, row, 2 + k);
+        for (int k = 0; k < 3; ++k) grid->addWidget(columns_[k].*r.box, row, 2 + k);
         ++row;
         // The metres per second under the feet per second.
         if (r.box == &NrvCaseColumn::vel) {
-            for (int k = 0; k < 3; ++k) grid->addWidget(columns[k].mps, row, 2 + k);
+            for (int k = 0; k < 3; ++k) grid->addWidget(columns_[k].mps, row, 2 + k);
             ++row;
         }
     }
@@ -153,11 +151,11 @@ QWidget* NrvFlowData::layOut(QComboBox* flowUnit, QComboBox* tempUnit, QComboBox
 void NrvFlowData::showGasRows(bool shown) const {
     lblComp->setHidden(!shown);
     lblGasExpCor->setHidden(!shown);
-    for (const NrvCaseColumn& c : columns) c.showGasRows(shown);
+    for (const NrvCaseColumn& c : columns_) c.showGasRows(shown);
 }
 
 void NrvFlowData::refresh(SharedState& s, FieldEvents& events) const {
-    for (const NrvCaseColumn& c : columns) c.refresh(nrvCase(s, c.which()), events);
+    for (const NrvCaseColumn& c : columns_) c.refresh(nrvCase(s, c.which()), events);
 }
 
 }  // namespace quorin

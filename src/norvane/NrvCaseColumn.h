@@ -5,7 +5,7 @@
 // they share.
 #pragma once
 
-#include <vector>
+#include <array>
 
 #include "norvane/NorvaneCalc.h"
 
@@ -60,10 +60,11 @@ public:
     // Writes every column from the case.
     void refresh(SharedState& s, FieldEvents& events) const;
 
-    std::vector<NrvCaseColumn> columns;  // Minimum, Normal, Maximum
-    const NrvCaseColumn &minimum, &normal, &maximum;
+    // Minimum, Normal, Maximum.
+    const std::array<NrvCaseColumn, 3>& columns() const { return columns_; }
 
 private:
+    std::array<NrvCaseColumn, 3> columns_;
     QLabel *lblComp, *lblGasExpCor;
 };
 

@@ -199,13 +199,13 @@ void frmNorvaneInput::layoutControls() {
     layout->addLayout(buttons);
     layout->addStretch();
 
-    const NrvCaseColumn &mn = flowData_.minimum, &nm = flowData_.normal, &mx = flowData_.maximum;
+    const auto& [mn, nm, mx] = flowData_.columns();
     QWidget* const order[] = {
-        txtCust,     txtCustRef,  txtPrepBy,    txtDate,      txtTagNo,    txtRevNo,   cboFluidState,
-        cboFluid,    cboLineSize, txtLineSch,   txtLineMat,   txtID,       txtWall,    txtOd,
-        cboLineOrient, cboFlowDir, txtMolW,     txtBaseTemp,  txtBasePress, cboFlowUnit, mn.flowRate,
-        nm.flowRate, mx.flowRate, cboTempUnit,  mn.temp,      nm.temp,     mx.temp,    cboPressUnit,
-        mn.press,    nm.press,    mx.press,     mn.comp,      nm.comp,     mx.comp,    cmdClose};
+        txtCust, txtCustRef, txtPrepBy, txtDate, txtTagNo, txtRevNo, cboFluidState, cboFluid,
+        cboLineSize, txtLineSch, txtLineMat, txtID, txtWall, txtOd, cboLineOrient, cboFlowDir,
+        txtMolW, txtBaseTemp, txtBasePress, cboFlowUnit, mn.flowRate, nm.flowRate, mx.flowRate,
+        cboTempUnit, mn.temp, nm.temp, mx.temp, cboPressUnit, mn.press, nm.press, mx.press,
+        mn.comp, nm.comp, mx.comp, cmdClose};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -255,7 +255,7 @@ void frmNorvaneInput::createMenus() {
 void frmNorvaneInput::createEventTable() {
     auto& S = shared();
     FieldEvents& e = *events_;
-    const NrvCaseColumn &mn = flowData_.minimum, &nm = flowData_.normal, &mx = flowData_.maximum;
+    const auto& [mn, nm, mx] = flowData_.columns();
     // Where Enter goes from the boxes whose next depends on the layout: a
     // liquid skips the compressibility row, the vertical line the direction.
     auto liquid = [] { return nrvState(shared().FluidState) == NrvState::Liquid; };

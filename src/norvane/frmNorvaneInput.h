@@ -6,8 +6,7 @@
 // steam or liquid.
 #pragma once
 
-#include <functional>
-#include <vector>
+#include <string>
 
 #include "norvane/NorvaneCalc.h"
 #include "norvane/NrvCaseColumn.h"
@@ -36,7 +35,6 @@ private:
     QWidget* layoutApplication();
     void createMenus();
     void createEventTable();
-
 
     // Writes every box, list text and caption from the case record.
     void refresh();
