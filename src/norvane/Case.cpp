@@ -1,6 +1,6 @@
 // The averaging-tube case as a whole: its start-up values, the full
-// recalculation, and the changes of fluid state and flow unit that bring
-// their own defaults.
+// recalculation, the changes of fluid state and flow unit that bring their
+// own defaults, and what each entry of the screen recalculates.
 #include "norvane/NorvaneCalc.h"
 #include "state/SharedState.h"
 #include "state/Single.h"
@@ -100,6 +100,13 @@ void nrvLoadDefaults(const std::string& today) {
 
 namespace {
 
+// Velocities and differential pressures from the expansion correction on.
+void flowFromExpansion() {
+    modnrvGasExpCor();
+    modnrvVelFps();
+    modnrvDpCalc();
+}
+
 // Every case from its conditions on: temperatures, pressures, densities, CE,
 // CY, velocities, DP.
 void recalcFromConditions() {
@@ -107,9 +114,7 @@ void recalcFromConditions() {
     modnrvPressCalc();
     modnrvDensCalc();
     modnrvThermExpCor();
-    modnrvGasExpCor();
-    modnrvVelFps();
-    modnrvDpCalc();
+    flowFromExpansion();
 }
 
 }  // namespace
@@ -156,11 +161,69 @@ void nrvFluidStateChanged() {
 void nrvFlowUnitChanged() {
     baseConditionsForUnit();
     // The base pressure is the atmosphere of every gauge value.
+    nrvPressChanged();
+}
+
+void nrvFlowRateChanged() { flowFromExpansion(); }
+
+void nrvTempChanged() {
+    modnrvTemp();
+    modnrvDensCalc();
+    modnrvThermExpCor();
+    flowFromExpansion();
+}
+
+void nrvPressChanged() {
+    modnrvPressCalc();
+    nrvCompChanged();
+}
+
+void nrvPressUnitChanged() {
     modnrvPressCalc();
     modnrvDensCalc();
-    modnrvGasExpCor();
-    modnrvVelFps();
-    modnrvDpCalc();
+    modnrvThermExpCor();
+    flowFromExpansion();
+}
+
+void nrvCompChanged() {
+    modnrvDensCalc();
+    flowFromExpansion();
+}
+
+void nrvFluidChanged() {
+    modnrvGasCpCvk();
+    nrvCompChanged();
+}
+
+void nrvLineSizeChanged() {
+    auto& S = shared();
+    modnrvPipeTbl();
+    S.LineSch = nrvScheduleFor(S.LineSize);
+    S.LineMat = "CS";
+    modnrvFlowCoeK();
+    modnrvBfactor();
+    flowFromExpansion();
+}
+
+void nrvInsideDiameterChanged() {
+    nrvLineOd();
+    modnrvBfactor();
+    flowFromExpansion();
+}
+
+void nrvMolWeightChanged() {
+    nrvSpecGravFromMolW();
+    nrvCompChanged();
+}
+
+void nrvBaseTempChanged() {
+    nrvBaseDerived();
+    flowFromExpansion();
+}
+
+void nrvBasePressChanged() {
+    nrvBaseDerived();
+    nrvPressChanged();
 }
 
 bool nrvShowsBarrelHint(std::string_view flowUnit) { return unitIs(flowUnit, "BBL/DAY"); }

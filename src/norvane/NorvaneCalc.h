@@ -112,6 +112,43 @@ void nrvFluidStateChanged();
 void nrvFlowUnitChanged();
 // BaseTemp -> BaseTempC; BasePress -> BasePressKg.
 void nrvBaseDerived();
+
+// ---- What an entry recalculates ------------------------------------------
+// Each runs the routines an entry of the screen needs, in this order, once
+// the entered value is in the case.
+// A flow rate: modnrvGasExpCor, modnrvVelFps, modnrvDpCalc.
+void nrvFlowRateChanged();
+// A temperature or the temperature unit: modnrvTemp, modnrvDensCalc,
+// modnrvThermExpCor, modnrvGasExpCor, modnrvVelFps, modnrvDpCalc.
+void nrvTempChanged();
+// A pressure: modnrvPressCalc, modnrvDensCalc, modnrvGasExpCor,
+// modnrvVelFps, modnrvDpCalc.
+void nrvPressChanged();
+// The pressure unit: as a pressure, with modnrvThermExpCor after the
+// densities.
+void nrvPressUnitChanged();
+// A compressibility: modnrvDensCalc, modnrvGasExpCor, modnrvVelFps,
+// modnrvDpCalc.
+void nrvCompChanged();
+// The fluid: modnrvGasCpCvk, then as a compressibility.
+void nrvFluidChanged();
+// A new nominal size in LineSize: modnrvPipeTbl, the size's schedule
+// (nrvScheduleFor) and material "CS", modnrvFlowCoeK, modnrvBfactor,
+// modnrvGasExpCor, modnrvVelFps, modnrvDpCalc.
+void nrvLineSizeChanged();
+// The inside diameter: nrvLineOd, modnrvBfactor, modnrvGasExpCor,
+// modnrvVelFps, modnrvDpCalc. (The wall gives the outside diameter only:
+// nrvLineOd.)
+void nrvInsideDiameterChanged();
+// The molecular weight (a liquid's density): nrvSpecGravFromMolW, then as a
+// compressibility.
+void nrvMolWeightChanged();
+// The base temperature: nrvBaseDerived, modnrvGasExpCor, modnrvVelFps,
+// modnrvDpCalc.
+void nrvBaseTempChanged();
+// The base pressure, the atmosphere of every gauge value: nrvBaseDerived,
+// then as a pressure.
+void nrvBasePressChanged();
 // True when the "1 barrel = 42 US gallons" hint belongs to the unit.
 bool nrvShowsBarrelHint(std::string_view flowUnit);
 

@@ -5,13 +5,33 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <algorithm>
+#include <utility>
 
 #include "shell/Seams.h"
 #include "state/Text.h"
 
 namespace quorin {
 
-FieldEvents::FieldEvents(QWidget* owner) : QObject(owner) {}
+namespace {
+
+void selectWholeText(QWidget* control) {
+    if (auto* box = qobject_cast<QLineEdit*>(control)) box->selectAll();
+    else if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
+        list->lineEdit()->selectAll();
+}
+
+}  // namespace
+
+FieldEvents::FieldEvents(QWidget* owner) : QObject(owner), owner_(owner) { all_.push_back(this); }
+
+FieldEvents::~FieldEvents() {
+    std::erase(all_, this);
+    if (receiver_ == this) receiver_ = nullptr;
+}
 
 void FieldEvents::add(FieldRow row) {
     row.control->installEventFilter(this);
@@ -44,13 +64,24 @@ const FieldRow* FieldEvents::rowOf(const QObject* control) const {
     return nullptr;
 }
 
-void FieldEvents::fire(const FieldRow& row, Trigger trigger) {
+bool FieldEvents::fire(const FieldRow& row, Trigger trigger) {
     // A commit may show a message box, whose focus change must not commit again.
-    if (firing_) return;
+    if (firing_) return !refused_;
     firing_ = true;
     refused_ = false;
-    row.commit(trigger);
+    requested_ = nullptr;
+    FieldEvents* const outer = std::exchange(receiver_, this);
+    const bool taken = row.commit(trigger);
+    receiver_ = outer;
     firing_ = false;
+    if (QWidget* asked = requested_) {
+        // The calculation asked for a box: it keeps the focus, with its text
+        // selected, whatever the trigger.
+        requested_ = nullptr;
+        selectBox(asked);
+        return false;
+    }
+    return taken && !refused_;
 }
 
 void FieldEvents::commitFocused() {
@@ -84,16 +115,79 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
-        QWidget* next = row->next;
-        fire(*row, Trigger::Enter);
-        // A refused entry changes nothing, the focus included.
-        if (next && !refused_) next->setFocus(Qt::TabFocusReason);
+        const NextBox next = row->next;
+        // A refused entry changes nothing, the focus included. The next box
+        // is chosen once the entry is in the case.
+        if (fire(*row, Trigger::Enter)) moveTo(next());
         return true;
     }
     default:
         break;
     }
     return false;
+}
+
+void FieldEvents::moveTo(QWidget* target) {
+    // A box of another layout (hidden) or one switched off (disabled) hands
+    // the focus on along the chain.
+    for (int hops = 0; target && (target->isHidden() || !target->isEnabled()); ++hops) {
+        const FieldRow* row = rowOf(target);
+        target = row && hops < 60 ? row->next() : nullptr;
+    }
+    if (!target) return;
+    target->setFocus(Qt::TabFocusReason);
+    selectWholeText(target);
+}
+
+void FieldEvents::select(QWidget* control) {
+    if (receiver_ == this) requested_ = control;
+    else selectBox(control);
+}
+
+// Asked for while the focus was leaving a box, the selection is made again
+// once that box has finished losing the focus (which clears a selection).
+void FieldEvents::selectBox(QWidget* control) {
+    CommandScope quiet;
+    control->setFocus(Qt::OtherFocusReason);
+    selectWholeText(control);
+    QMetaObject::invokeMethod(
+        this,
+        [box = QPointer<QWidget>(control)] {
+            if (box && box->hasFocus()) selectWholeText(box);
+        },
+        Qt::QueuedConnection);
+}
+
+FieldEvents* FieldEvents::active() {
+    if (QWidget* focus = QApplication::focusWidget())
+        for (FieldEvents* events : all_)
+            if (events->owner_ == focus || events->owner_->isAncestorOf(focus)) return events;
+    for (FieldEvents* events : all_) {
+        auto* window = qobject_cast<QMdiSubWindow*>(events->owner_->parentWidget());
+        if (window && window->mdiArea() && window->mdiArea()->activeSubWindow() == window)
+            return events;
+    }
+    return nullptr;
+}
+
+void FieldEvents::selectNamed(const std::string& name) {
+    FieldEvents* events = receiver_ ? receiver_ : active();
+    if (!events) return;
+    if (auto* control = events->owner_->findChild<QWidget*>(QString::fromStdString(name)))
+        events->select(control);
+}
+
+FieldEvents::SelectionScope::SelectionScope(FieldEvents& events)
+    : events_(events), outer_(std::exchange(receiver_, &events)) {
+    events.requested_ = nullptr;
+}
+
+FieldEvents::SelectionScope::~SelectionScope() { receiver_ = outer_; }
+
+void FieldEvents::SelectionScope::finish(QWidget* otherwise) {
+    QWidget* asked = events_.requested_;
+    events_.requested_ = nullptr;
+    events_.selectBox(asked ? asked : otherwise);
 }
 
 template <class T>
@@ -148,6 +242,10 @@ std::function<void(Trigger)> FieldEvents::unit(QComboBox* list, std::string& fie
 void FieldEvents::show(QLineEdit* box, const QString& text) {
     box->setText(text);
     accepted_[box] = text;
+}
+
+void FieldEvents::update(QLineEdit* box, const QString& text) {
+    if (box->text() != text) show(box, text);
 }
 
 }  // namespace quorin

@@ -4,6 +4,11 @@
 // control losing the focus and the Enter key all turn into the same commit
 // call, told apart only by the trigger; a box that follows every keystroke
 // commits on each change the user makes as well.
+//
+// The calculation may ask for a box to be selected (the selectControl hook,
+// installed once by installCoreHooks): the request goes to the window whose
+// commit or command is running, or else to the active form, and that box
+// keeps the focus instead of the Enter move.
 #pragma once
 
 #include <QHash>
@@ -11,8 +16,10 @@
 #include <QPointer>
 #include <QString>
 
+#include <concepts>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class QComboBox;
@@ -39,10 +46,50 @@ private:
     static inline int depth_ = 0;
 };
 
+// What a commit stores and runs (a lambda converts, so rows are written as
+// tables). A commit that returns false did not take the entry, and Enter
+// then leaves the focus where it is; one that returns nothing took it unless
+// it refused its text (FieldEvents::refuse).
+class Commit {
+public:
+    template <class F>
+        requires(std::invocable<F&, Trigger> && !std::same_as<F, Commit>)
+    Commit(F commit) {
+        if constexpr (std::is_same_v<std::invoke_result_t<F&, Trigger>, bool>)
+            run_ = std::move(commit);
+        else
+            run_ = [commit = std::move(commit)](Trigger trigger) mutable {
+                commit(trigger);
+                return true;
+            };
+    }
+    bool operator()(Trigger trigger) const { return run_(trigger); }
+
+private:
+    std::function<bool(Trigger)> run_;
+};
+
+// Where Enter moves the focus: a fixed box, or one chosen when Enter is
+// pressed; none leaves the focus where it is.
+class NextBox {
+public:
+    NextBox(QWidget* box = nullptr) : box_(box) {}
+    template <class F>
+        requires(std::is_invocable_r_v<QWidget*, F&> && !std::same_as<F, NextBox>)
+    NextBox(F choose) : choose_(std::move(choose)) {}
+    QWidget* operator()() const { return choose_ ? choose_() : box_; }
+
+private:
+    QWidget* box_ = nullptr;
+    std::function<QWidget*()> choose_;
+};
+
 struct FieldRow {
     QWidget* control;
-    std::function<void(Trigger)> commit;
-    QWidget* next = nullptr;  // where Enter moves the focus; nullptr stays
+    Commit commit;
+    // Where Enter moves the focus after a commit that took the entry. A box
+    // hidden or disabled there passes the focus on along its own row's next.
+    NextBox next = {};
     bool reactsToLeave = true;
     bool reactsToChange = false;  // text boxes: every edit by the user
 };
@@ -50,6 +97,7 @@ struct FieldRow {
 class FieldEvents : public QObject {
 public:
     explicit FieldEvents(QWidget* owner);
+    ~FieldEvents() override;
 
     void add(FieldRow row);
     void add(std::initializer_list<FieldRow> rows);
@@ -81,20 +129,65 @@ public:
 
     // Writes a box from the program (the text counts as accepted).
     void show(QLineEdit* box, const QString& text);
+    // The same, only when the text differs, so a selection or a cursor the
+    // user placed stays.
+    void update(QLineEdit* box, const QString& text);
+
+    // Asks for `control` to be selected. During a commit of this window, or
+    // a command inside its SelectionScope, the box is selected when the
+    // commit or the command ends, and keeps the focus instead of the Enter
+    // move; otherwise at once.
+    void select(QWidget* control);
+    // Gives `control` the focus with its whole text selected. The focus
+    // change is the program's, not the user's: it commits nothing.
+    void selectBox(QWidget* control);
+    // The selectControl hook: selects the box named `name` of the window
+    // committing or running a command, or else of the active form.
+    static void selectNamed(const std::string& name);
+
+    // A command of the owner window (Set Defaults, Open) during which the
+    // calculation's requests to select a box are held for the end.
+    class SelectionScope {
+    public:
+        explicit SelectionScope(FieldEvents& events);
+        ~SelectionScope();
+        SelectionScope(const SelectionScope&) = delete;
+        SelectionScope& operator=(const SelectionScope&) = delete;
+        // The box a request asked for, or else `otherwise`, takes the focus
+        // with its text selected.
+        void finish(QWidget* otherwise);
+
+    private:
+        FieldEvents& events_;
+        FieldEvents* outer_;
+    };
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const FieldRow* rowOf(const QObject* control) const;
-    void fire(const FieldRow& row, Trigger trigger);
+    // Commits the row; false when the entry was not taken, or a box was
+    // selected in its place.
+    bool fire(const FieldRow& row, Trigger trigger);
+    // Enter's move: to `target`, or past it when hidden or disabled.
+    void moveTo(QWidget* target);
+    // The FieldEvents of the form holding the focus, or of the active MDI
+    // child.
+    static FieldEvents* active();
     template <class T>
     bool takeNumberAs(QLineEdit* box, T& field, Refusal refusal);
 
+    QWidget* owner_;
     std::vector<FieldRow> rows_;
     QHash<const QLineEdit*, QString> accepted_;
     bool firing_ = false;
     bool refused_ = false;  // the last commit refused its text
+    QPointer<QWidget> requested_;  // the box the calculation asked for
+
+    // Every FieldEvents alive, and the one whose commit or command runs.
+    static inline std::vector<FieldEvents*> all_;
+    static inline FieldEvents* receiver_ = nullptr;
 };
 
 }  // namespace quorin

@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "shell/FieldEvents.h"
 #include "shell/Shell.h"
 #include "state/Hooks.h"
 
@@ -58,6 +59,9 @@ void installCoreHooks() {
         if (seams().beep) seams().beep();
     };
     h.showCustomGas = [] { Shell::instance().showModal("frmOtherMediaGas"); };
+    // The box goes to the window committing or running a command, or else to
+    // the active form.
+    h.selectControl = [](const std::string& control) { FieldEvents::selectNamed(control); };
 }
 
 }  // namespace quorin

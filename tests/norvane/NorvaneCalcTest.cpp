@@ -319,6 +319,67 @@ TEST_F(NorvaneCalc, ArithmeticFaultsGiveError) {
     EXPECT_EQ(Format(S.VelMin, "0.00"), "Error");
 }
 
+// What each entry recalculates, on the default air case in SCFM (whose
+// velocity follows the conditions): the figures of the maximum case that the
+// change moves, and nothing left stale: the full recalculation of the same
+// entries gives the same figures. The moves follow from the formulas: the
+// SCFM velocity depends on T, Z and the absolute pressure, not on SG or the
+// base temperature; CE on the temperature alone.
+TEST_F(NorvaneCalc, EachEntryRecalculatesWhatItMoves) {
+    enum Figure : unsigned { Dens = 1, CE = 2, CY = 4, Vel = 8, DP = 16, SG = 32, B = 64, OD = 128, K = 256 };
+    auto figures = [] {
+        const auto& S = shared();
+        return std::vector<double>{S.DensMax, S.ThermExpCorMax, S.GasExpCorMax, S.VelMax, S.DpMax,
+                                   S.SpecGrav, S.Bfactor,       S.LineOd,       S.FlowCoe};
+    };
+    const struct {
+        const char* entry;
+        void (*change)(SharedState&);
+        void (*recalc)();
+        unsigned moves;
+        bool asFullRecalc;  // false: the full recalculation takes the MW of the named gas again
+    } rows[] = {
+        {"flow rate", [](SharedState& S) { S.FlowRateMax = 1500; }, nrvFlowRateChanged, CY | Vel | DP, true},
+        {"temperature", [](SharedState& S) { S.TempMax = 200; }, nrvTempChanged, Dens | CE | CY | Vel | DP, true},
+        {"pressure", [](SharedState& S) { S.PressMax = 50; }, nrvPressChanged, Dens | CY | Vel | DP, true},
+        {"pressure unit", [](SharedState& S) { S.PressUnit = "BAR G"; }, nrvPressUnitChanged,
+         Dens | CY | Vel | DP, true},
+        {"compressibility", [](SharedState& S) { S.CompMax = 0.8f; }, nrvCompChanged, Dens | CY | Vel | DP, true},
+        {"fluid", [](SharedState& S) { S.Fluid = "METHANE"; }, nrvFluidChanged, SG | Dens | CY | DP, true},
+        {"line size", [](SharedState& S) { S.LineSize = 8; }, nrvLineSizeChanged, OD | K | B | CY | Vel | DP, true},
+        {"inside diameter", [](SharedState& S) { S.LineId = 5; }, nrvInsideDiameterChanged,
+         OD | B | CY | Vel | DP, true},
+        {"molecular weight", [](SharedState& S) { S.MolW = 16; }, nrvMolWeightChanged, SG | Dens | CY | DP, false},
+        {"base temperature", [](SharedState& S) { S.BaseTemp = 32; }, nrvBaseTempChanged, CY | DP, true},
+        {"base pressure", [](SharedState& S) { S.BasePress = 14; }, nrvBasePressChanged, Dens | CY | Vel | DP, true},
+    };
+    auto& S = shared();
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.entry);
+        nrvLoadDefaults("");
+        S.FlowUnit = "SCFM";
+        nrvRecalcAll();
+        const std::vector<double> before = figures();
+        r.change(S);
+        r.recalc();
+        const std::vector<double> after = figures();
+        unsigned moved = 0;
+        for (size_t i = 0; i < after.size(); ++i)
+            if (after[i] != before[i]) moved |= 1u << i;
+        EXPECT_EQ(moved, r.moves);
+        if (r.asFullRecalc) {
+            nrvRecalcAll();
+            EXPECT_EQ(figures(), after);
+        }
+    }
+    // A new size brings its schedule and the carbon-steel material.
+    S.LineMat = "SS";
+    S.LineSize = 16;
+    nrvLineSizeChanged();
+    EXPECT_EQ(std::tuple(S.LineSch, S.LineMat, S.LineId), std::tuple(std::string("STD"), std::string("CS"), 15.25f));
+    EXPECT_TRUE(selected.empty());
+}
+
 // A metric standard-volume flow: Nm3/hr at 0 deg C base.
 TEST_F(NorvaneCalc, NormalCubicMetres) {
     auto& S = shared();
