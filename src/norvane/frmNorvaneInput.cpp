@@ -40,6 +40,7 @@ std::string lineSizeText(float size) {
 
 frmNorvaneInput::frmNorvaneInput()
     : Form(kName, " Quorin NORVANE Sizing Program Input Screen"), events_(new FieldEvents(this)) {
+    events_->setEnterMoveCommits(false);  // an Enter runs its box's chain once
     createControls();
     layoutControls();
     createMenus();

@@ -118,7 +118,13 @@ bool FieldEvents::eventFilter(QObject* watched, QEvent* event) {
         const NextBox next = row->next;
         // A refused entry changes nothing, the focus included. The next box
         // is chosen once the entry is in the case.
-        if (fire(*row, Trigger::Enter)) moveTo(next());
+        if (!fire(*row, Trigger::Enter)) return true;
+        if (enterMoveCommits_) {
+            moveTo(next());
+        } else {
+            CommandScope quiet;
+            moveTo(next());
+        }
         return true;
     }
     default:

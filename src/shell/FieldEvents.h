@@ -97,6 +97,12 @@ struct FieldRow {
 class FieldEvents : public QObject {
 public:
     explicit FieldEvents(QWidget* owner);
+
+    // Whether the focus move after Enter commits the box once more, as
+    // leaving it does (the default; the gas/steam screen's pressure check
+    // follows that second commit). A screen whose Enter commit is complete
+    // turns it off.
+    void setEnterMoveCommits(bool commits) { enterMoveCommits_ = commits; }
     ~FieldEvents() override;
 
     void add(FieldRow row);
@@ -182,6 +188,7 @@ private:
     std::vector<FieldRow> rows_;
     QHash<const QLineEdit*, QString> accepted_;
     bool firing_ = false;
+    bool enterMoveCommits_ = true;
     bool refused_ = false;  // the last commit refused its text
     QPointer<QWidget> requested_;  // the box the calculation asked for
 
