@@ -10,12 +10,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core.h"
+#include "gas/GasCalc.h"
 #include "gas/InputRules.h"
+#include "gas/MediaTable.h"
+#include "reports/CaseFiles.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
 
 namespace quorin {
 

@@ -7,11 +7,14 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "core.h"
+#include "gas/Results.h"
+#include "reports/Page.h"
+#include "reports/ResultsText.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "state/SharedState.h"
 
 namespace quorin {
 

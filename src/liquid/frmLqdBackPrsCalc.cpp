@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core.h"
+#include "liquid/LiquidCalc.h"
 #include "shell/Controls.h"
 #include "shell/FieldEvents.h"
 #include "shell/Shell.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
 
 namespace quorin {
 

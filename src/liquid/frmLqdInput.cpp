@@ -13,13 +13,18 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "core.h"
+#include "gas/GasCalc.h"
 #include "gas/InputRules.h"
 #include "liquid/InputRules.h"
+#include "liquid/LiquidCalc.h"
+#include "reports/CaseFiles.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "state/SharedState.h"
+#include "state/Single.h"
+#include "state/Text.h"
 
 namespace quorin {
 

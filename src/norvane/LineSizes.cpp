@@ -109,6 +109,14 @@ const std::vector<std::string>& nrvLineSizeTexts() {
     return list;
 }
 
+std::string nrvLineSizeText(float size) {
+    for (const std::string& entry : nrvLineSizeTexts()) {
+        float value = 0;
+        if (parseSingle(entry, value) && value == size) return entry;
+    }
+    return General(size);
+}
+
 void modnrvLoadPipeTbl() {
     auto& S = shared();
     int row = 1;

@@ -49,6 +49,9 @@ const std::vector<std::string>& nrvFluidStates();   // "GAS", "STEAM", "LIQUID"
 const std::vector<std::string>& nrvTempUnits();     // "deg F", "deg C"
 const std::vector<std::string>& nrvPressUnits();    // the eight pressure units
 const std::vector<std::string>& nrvLineSizeTexts(); // ".50" ... "72.00"
+// The list entry of a nominal line size (".50", "6.00"); a size the list
+// lacks in its general form.
+std::string nrvLineSizeText(float size);
 const std::vector<std::string>& nrvOrientations();  // "HORIZ", "VERT"
 const std::vector<std::string>& nrvFlowDirs();      // "UP", "DOWN"
 

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core.h"
+#include "norvane/NorvaneCalc.h"
 #include "shell/Controls.h"
 #include "shell/FieldEvents.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
 
 namespace quorin {
 

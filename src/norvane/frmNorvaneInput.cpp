@@ -11,11 +11,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core.h"
+#include "norvane/NorvaneCalc.h"
+#include "norvane/NorvaneFiles.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "state/Hooks.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
 #include "tools/frmConvert.h"
 #include "tools/frmPipeChart.h"
 
@@ -25,16 +29,6 @@ namespace {
 
 const QString kDataFilter = "Data File (*.dat)";
 const QString kTextFilter = "Text File (*.txt)";
-
-// The list entry of a nominal line size (".50", "6.00"); a size the list
-// lacks in its general form.
-std::string lineSizeText(float size) {
-    for (const std::string& entry : nrvLineSizeTexts()) {
-        float value = 0;
-        if (parseSingle(entry, value) && value == size) return entry;
-    }
-    return General(size);
-}
 
 }  // namespace
 
@@ -407,7 +401,7 @@ void frmNorvaneInput::refresh() {
     for (const auto& [box, text] : boxes) events_->update(box, q(text));
     put(cboFluidState, S.FluidState);
     put(cboFluid, S.Fluid);
-    put(cboLineSize, lineSizeText(S.LineSize));
+    put(cboLineSize, nrvLineSizeText(S.LineSize));
     put(cboLineOrient, S.LineOrient);
     if (unitIs(S.LineOrient, "VERT")) put(cboFlowDir, S.FlowDir);
     showFlowDirection();

@@ -22,7 +22,6 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), mdiArea_(new QMdiArea
     createMenus();
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MDIForm1::onSubWindowActivated);
 
-    registerForms();
     Shell::instance().setParent(this);
     showIntro();
 }

@@ -7,9 +7,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "shell/FieldEvents.h"
-#include "shell/Shell.h"
-#include "state/Hooks.h"
 
 namespace quorin {
 
@@ -48,20 +45,6 @@ void installDesktopSeams() {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
     };
-}
-
-void installCoreHooks() {
-    Hooks& h = hooks();
-    h.message = [](const std::string& text) {
-        if (seams().message) seams().message(QString::fromStdString(text), MsgIcon::None);
-    };
-    h.beep = [] {
-        if (seams().beep) seams().beep();
-    };
-    h.showCustomGas = [] { Shell::instance().showModal("frmOtherMediaGas"); };
-    // The box goes to the window committing or running a command, or else to
-    // the active form.
-    h.selectControl = [](const std::string& control) { FieldEvents::selectNamed(control); };
 }
 
 }  // namespace quorin

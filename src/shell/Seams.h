@@ -43,8 +43,4 @@ Seams& seams();
 // Installs the real message box, beep and modal loop.
 void installDesktopSeams();
 
-// Connects the calculation hooks (message, beep, custom-gas dialog) to the
-// seams and the shell.
-void installCoreHooks();
-
 }  // namespace quorin

@@ -3,8 +3,8 @@
 // Each form exists at most once. Showing a form that is not loaded builds it
 // (its constructor is the load handler); showing a loaded form brings it to
 // the front; unloading destroys it, so the next show loads it afresh. Forms
-// are known by name ("frmInputScrn"); the factories are registered once at
-// start-up (registerForms).
+// are known by name ("frmInputScrn"); the program registers their factories
+// once at start-up, before the parent window opens.
 #pragma once
 
 #include <QList>
@@ -89,8 +89,5 @@ private:
 // Shows the standard meter range chart for the workflow SizingType names,
 // and re-arranges the windows.
 void showRangeChart();
-
-// Registers the factories of every form of the program.
-void registerForms();
 
 }  // namespace quorin

@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core.h"
 #include "shell/Controls.h"
 #include "shell/FieldEvents.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
 #include "tools/Convert.h"
 
 namespace quorin {

@@ -7,10 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core.h"
 #include "norvane/LineSizes.h"
 #include "shell/Controls.h"
 #include "shell/FieldEvents.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
 
 namespace quorin {
 

@@ -11,9 +11,11 @@
 
 #include <vector>
 
-#include "core.h"
 #include "shell/Controls.h"
 #include "shell/Shell.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
+#include "tools/RangeChart.h"
 
 namespace quorin {
 

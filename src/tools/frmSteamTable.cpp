@@ -9,9 +9,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core.h"
+#include "gas/GasCalc.h"
 #include "shell/Controls.h"
 #include "shell/FieldEvents.h"
+#include "state/SharedState.h"
+#include "state/Text.h"
+#include "tools/SteamTable.h"
 
 namespace quorin {
 

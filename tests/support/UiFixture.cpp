@@ -45,6 +45,7 @@ void UiTest::SetUp() {
         return it == onModal.end() ? int(QDialog::Rejected) : it->second(dialog);
     };
     installCoreHooks();
+    registerForms();
     parent = std::make_unique<MDIForm1>();
     parent->resize(1024, 768);
     parent->show();

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/Program.h"
 #include "core.h"
 #include "shell/Form.h"
 #include "shell/MDIForm1.h"

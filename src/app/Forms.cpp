@@ -1,5 +1,5 @@
 // The factories of every form, by name.
-#include "shell/Shell.h"
+#include "app/Program.h"
 
 #include "gas/frmInputScrn.h"
 #include "gas/frmOtherMediaGas.h"
@@ -11,6 +11,7 @@
 #include "norvane/frmNorvaneInput.h"
 #include "shell/frmAbout.h"
 #include "shell/frmHelp.h"
+#include "shell/Shell.h"
 #include "shell/frmINTRO.h"
 #include "tools/frmConvert.h"
 #include "tools/frmPipeChart.h"
