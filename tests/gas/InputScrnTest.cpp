@@ -190,9 +190,13 @@ TEST_F(InputScreen, TheVacuumNoteComesOnceWhateverEndsTheEntry) {
     }
 }
 
-// Size Liquid Meter and Close land on the intro screen; Exit with several
-// windows open leaves none and asks nothing.
-TEST_F(InputScreen, CloseSizeLiquidAndExit) {
+// Help and About show their boxes modally over the screen; Size Liquid Meter
+// and Close land on the intro screen; Exit with several windows open leaves
+// none and asks nothing.
+TEST_F(InputScreen, HelpAboutCloseSizeLiquidAndExit) {
+    for (const char* item : {"mnuHelp", "mnuAbout"}) menuItem(item)->trigger();
+    EXPECT_EQ(std::tuple(modalsShown, childForms()),
+              std::tuple(std::vector<QString>{"frmHelp", "frmAbout"}, QStringList{"frmInputScrn"}));
     menuItem("mnuSizeLiquid")->trigger();
     settle();
     EXPECT_EQ(childForms(), QStringList{"frmINTRO"});

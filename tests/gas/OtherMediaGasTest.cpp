@@ -9,10 +9,12 @@ namespace {
 
 constexpr const char* kDialog = "frmOtherMediaGas";
 
-class OtherMediaGas : public UiTest {
+// The dialog over the gas/steam input screen, which opens it.
+class OtherMediaGas : public FormTest {
 protected:
+    OtherMediaGas() : FormTest("frmInputScrn", "frmResults") {}
     void SetUp() override {
-        UiTest::SetUp();
+        FormTest::SetUp();
         shared().PressPsia = 14.7f;  // the operating point: 14.7 psia, 60 deg F
         shared().TempDegR = 519.67f;
     }
@@ -121,15 +123,7 @@ TEST_F(OtherMediaGas, ShowsTheDerivedFiguresAndUnitsInTheirBoxes) {
 // Meter has the focus and the gas is named beside the list. Another medium
 // hides the name again; Enter on an option does not close the dialog.
 TEST_F(OtherMediaGas, PickingOtherOpensItAndEveryWayOfClosingReturnsToFindMeter) {
-    Shell::instance().showChild("frmInputScrn");
-    settle();
-    auto* media = control<QComboBox>("frmInputScrn", "cboMediaIn");
-    auto pickMedium = [media](const char* name) {
-        media->setCurrentIndex(media->findText(name));
-        emit media->activated(media->currentIndex());
-        settle();
-    };
-    auto* name = control<QLabel>("frmInputScrn", "lblNewMedia");
+    auto* name = control<QLabel>(input_, "lblNewMedia");
     for (const std::string how : {"OK clicked", "Enter on OK", "Esc"}) {
         SCOPED_TRACE(how);
         shared().ViscCoefA = 0;
@@ -145,14 +139,15 @@ TEST_F(OtherMediaGas, PickingOtherOpensItAndEveryWayOfClosingReturnsToFindMeter)
             if (how == "Esc") QTest::keyClick(box(d, "txtOtherViscA"), Qt::Key_Escape);
             EXPECT_FALSE(Shell::instance().isLoaded(kDialog));
         });
-        pickMedium("OTHER");
+        pick("cboMediaIn", "OTHER");
+        settle();
         EXPECT_EQ(std::tuple(shared().MediaIn, shared().ViscCoefA), std::tuple(std::string("OTHER"), 7.0f));
-        EXPECT_EQ(Shell::instance().find("frmInputScrn")->focusWidget()->objectName(), "cmdCalcFlow");
+        EXPECT_EQ(Shell::instance().find(input_)->focusWidget()->objectName(), "cmdCalcFlow");
         EXPECT_EQ(std::tuple(name->text(), name->isVisible()), std::tuple(QString::fromStdString(how), true));
     }
     EXPECT_EQ(modalsShown.size(), 3u);
-    pickMedium("AIR");
-    EXPECT_FALSE(name->isVisible() || control<QLabel>("frmInputScrn", "lblOther")->isVisible());
+    pick("cboMediaIn", "AIR");
+    EXPECT_FALSE(name->isVisible() || control<QLabel>(input_, "lblOther")->isVisible());
     run([](QDialog& d) {
         get(d, "optVisc")->setFocus(Qt::TabFocusReason);
         enter(d, "optVisc");

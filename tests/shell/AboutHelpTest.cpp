@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "shell/frmAbout.h"
-#include "support/FormTest.h"
+#include "support/UiFixture.h"
 
 namespace quorin::test {
 namespace {
@@ -60,24 +60,6 @@ TEST_F(Boxes, TheKeysAndButtonsThatCloseThem) {
         EXPECT_EQ(closedWhileRunning, r.closes);
         EXPECT_TRUE(shown.isNull());
     }
-}
-
-// Help and About on the menu bar of the gas/steam input screen show their
-// boxes modally over it; the screen stays.
-class FromTheGasScreen : public FormTest {
-protected:
-    FromTheGasScreen() : FormTest("frmInputScrn", "frmResults") {}
-};
-
-TEST_F(FromTheGasScreen, HelpAndAboutShowTheirBoxesModally) {
-    int inputOpen = 0;
-    for (const char* form : {"frmHelp", "frmAbout"})
-        onModal[form] = [&inputOpen](QDialog&) { return inputOpen += Shell::instance().isLoaded("frmInputScrn"); };
-    menuItem("mnuHelp")->trigger();
-    menuItem("mnuAbout")->trigger();
-    settle();
-    EXPECT_EQ(modalsShown, (std::vector<QString>{"frmHelp", "frmAbout"}));
-    EXPECT_EQ(std::tuple(inputOpen, childForms()), std::tuple(2, QStringList{"frmInputScrn"}));
 }
 
 }  // namespace

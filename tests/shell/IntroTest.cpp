@@ -67,7 +67,6 @@ TEST_F(Intro, ButtonsStayOnTheDiagonalOfThePicture) {
     const QRect picture = control<QLabel>("frmINTRO", "Image1")->geometry();
     EXPECT_TRUE(intro()->rect().contains(picture));
     EXPECT_NEAR(double(picture.width()) / picture.height(), 641.0 / 277, 0.02);
-    EXPECT_LE(control<QLabel>("frmINTRO", "Image3")->geometry().bottom(), picture.top());
     for (const auto& [name, across, down] : {std::tuple{"cmdGasSteam", 0.2, 0.25}, {"cmdLiquid", 0.5, 0.5}, {"cmdQuit", 0.8, 0.75}}) {
         const QPointF centre = QRectF(button(name)->geometry()).center();
         EXPECT_NEAR(centre.x(), picture.x() + across * picture.width(), 1.0) << name;
@@ -123,10 +122,8 @@ TEST_P(ChoosingAWorkflow, OpensItsInputScreen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ByButtonOrMenu, ChoosingAWorkflow,
-                         ::testing::Values(Workflow{"cmdGasSteam", "GAS", "frmInputScrn"},
-                                           Workflow{"mnuGasSteam", "GAS", "frmInputScrn"},
-                                           Workflow{"cmdLiquid", "LIQUID", "frmLqdInput"},
-                                           Workflow{"mnuLiquid", "LIQUID", "frmLqdInput"},
+                         ::testing::Values(Workflow{"cmdGasSteam", "GAS", "frmInputScrn"}, Workflow{"mnuGasSteam", "GAS", "frmInputScrn"},
+                                           Workflow{"cmdLiquid", "LIQUID", "frmLqdInput"}, Workflow{"mnuLiquid", "LIQUID", "frmLqdInput"},
                                            Workflow{"cmdNorvane", "NORVANE", "frmNorvaneInput"},
                                            Workflow{"mnuNorvane", "NORVANE", "frmNorvaneInput"}),
                          [](const auto& info) { return std::string(info.param.way); });
