@@ -45,14 +45,16 @@ TEST_F(PdfPage, GasReportIsALetterPageWithTitleAndMeterAtTheirPlaces) {
     const QString text = run("pdftotext", {"-layout", pdf, "-"});
     EXPECT_TRUE(text.contains(QString::fromUtf8("0.0233 Area Ft\u00B2"))) << text.toStdString();
     // A customer too long for its column stops short of the middle rule.
-    EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8("Customer:\\s+Northfield Chemical W[^\n]*\u2026\\s+Density:"))))
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QString::fromUtf8("Customer:\\s+Northfield Chemical W[^\n]*\u2026\\s+Density:"))))
         << text.toStdString();
 
     // The title's cell: x (2080 + 250) twips and y (2880 - 1200) twips from
     // the corner of the printable area, a quarter inch in; 18 pt high (ascent
     // and descent of the face: 1.117 of the size).
     const QRegularExpressionMatch m =
-        QRegularExpression("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">Quorin</word>")
+        QRegularExpression(
+            "xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">Quorin</word>")
             .match(run("pdftotext", {"-bbox", pdf, "-"}));
     ASSERT_TRUE(m.hasMatch());
     EXPECT_NEAR(m.captured(1).toDouble(), 18 + 2330 / 20.0, 1.5);

@@ -14,21 +14,22 @@ namespace quorin::test {
 namespace {
 
 constexpr const char* kChart = "frmStdMeterRange";
-const char* const kColumns[] = {"lstMeter", "lstDescription", "lstMinFlow", "lstMaxFlow", "lstMinSteam", "lstMaxSteam"};
+const char* const kColumns[] = {"lstMeter",   "lstDescription", "lstMinFlow",
+                                "lstMaxFlow", "lstMinSteam",    "lstMaxSteam"};
 
 class RangeChartScreen : public UiTest {
 protected:
-    // Chooses the workflow on the intro screen, presses Find Meter when the
-    // menu is the results screen's, and opens the chart from its menu item.
-    void open(const char* button, const char* input, const char* menuForm, const char* item) {
-        control<QPushButton>("frmINTRO", button)->click();
+    // Chooses the workflow on the intro screen, presses Find Meter for the
+    // results screen's menu, and opens the chart from the menu item.
+    void open(const std::string& menuForm = "frmInputScrn", const char* item = "mnuMeterRange") {
+        control<QPushButton>("frmINTRO", menuForm == "frmInputScrn" ? "cmdGasSteam" : "cmdLiquid")->click();
         settle();
-        if (std::string(menuForm) != input) control<QPushButton>(input, "cmdCalcFlow")->click(), settle();
-        control<QAction>(menuForm, item)->trigger();
+        if (menuForm == "frmLqdResults")
+            control<QPushButton>("frmLqdInput", "cmdCalcFlow")->click(), settle();
+        control<QAction>(QString::fromStdString(menuForm), item)->trigger();
         settle();
         ASSERT_TRUE(Shell::instance().isLoaded(kChart));
     }
-    void openFromGas() { open("cmdGasSteam", "frmInputScrn", "frmInputScrn", "mnuMeterRange"); }
     QListWidget* column(const char* name) const { return control<QListWidget>(kChart, name); }
     QWidget* windowOf(const char* form) const { return Shell::instance().find(form)->parentWidget(); }
     QRect area() const { return parent->mdiArea()->viewport()->rect(); }
@@ -38,21 +39,20 @@ protected:
 // already there, active; every column holds the chart's rows.
 TEST_F(RangeChartScreen, OpensTheChartOfTheMenuBelowItsScreen) {
     const struct {
-        const char *button, *input, *menuForm, *item, *ref;
-        int screens, rows;
-    } cases[] = {
-        {"cmdGasSteam", "frmInputScrn", "frmInputScrn", "mnuMeterRange", "Based on 60 degF and 14.7 psia", 2, 31},
-        {"cmdLiquid", "frmLqdInput", "frmLqdInput", "mnuStdMtrRng", "Based on 50 degF and 1 cSt", 2, 10},
-        {"cmdLiquid", "frmLqdInput", "frmLqdResults", "mnuAllMtrRng", "Based on 70 degF 1.12 Cp", 3, 12}};
+        const char *menuForm, *item, *ref;
+        int rows;
+    } cases[] = {{"frmInputScrn", "mnuMeterRange", "Based on 60 degF and 14.7 psia", 31},
+                 {"frmLqdInput", "mnuStdMtrRng", "Based on 50 degF and 1 cSt", 10},
+                 {"frmLqdResults", "mnuAllMtrRng", "Based on 70 degF 1.12 Cp", 12}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
         if (&c != &cases[0]) TearDown(), SetUp();  // a fresh program for each menu
-        open(c.button, c.input, c.menuForm, c.item);
+        open(c.menuForm, c.item);
         EXPECT_EQ(control<QLabel>(kChart, "lblRef")->text(), c.ref);
         for (const char* name : kColumns) EXPECT_EQ(column(name)->count(), c.rows) << name;
-        const int h = area().height() / c.screens;
-        EXPECT_EQ(std::tuple(childForms().size(), windowOf(kChart)->geometry()),
-                  std::tuple(c.screens, QRect(0, (c.screens - 1) * h, area().width(), h)));
+        const int n = int(childForms().size()), h = area().height() / n;
+        EXPECT_EQ(std::tuple(childForms().last(), windowOf(kChart)->geometry()),
+                  std::tuple(kChart, QRect(0, (n - 1) * h, area().width(), h)));
         EXPECT_EQ(parent->mdiArea()->activeSubWindow(), windowOf(kChart));
     }
 }
@@ -60,10 +60,11 @@ TEST_F(RangeChartScreen, OpensTheChartOfTheMenuBelowItsScreen) {
 // Every way of leaving the chart unloads it and gives the input screen the
 // whole area again.
 TEST_F(RangeChartScreen, UnloadsWhenClosedOrWhenAnotherWindowIsActivated) {
-    openFromGas();
+    open();
     for (const std::string way : {"click into the input screen", "Close", "Esc", "menu Close", "title bar"}) {
         SCOPED_TRACE(way);
-        if (!Shell::instance().isLoaded(kChart)) control<QAction>("frmInputScrn", "mnuMeterRange")->trigger(), settle();
+        if (!Shell::instance().isLoaded(kChart))
+            control<QAction>("frmInputScrn", "mnuMeterRange")->trigger(), settle();
         if (way == "click into the input screen")
             QTest::mouseClick(control<QWidget>("frmInputScrn", "txtTagNoIn"), Qt::LeftButton);
         if (way == "Close") control<QPushButton>(kChart, "cmdClose")->click();
@@ -71,7 +72,8 @@ TEST_F(RangeChartScreen, UnloadsWhenClosedOrWhenAnotherWindowIsActivated) {
         if (way == "menu Close") control<QAction>(kChart, "mnuClose")->trigger();
         if (way == "title bar") windowOf(kChart)->close();
         settle();
-        EXPECT_EQ(std::tuple(Shell::instance().isLoaded(kChart), childForms()), std::tuple(false, QStringList{"frmInputScrn"}));
+        EXPECT_EQ(std::tuple(Shell::instance().isLoaded(kChart), childForms()),
+                  std::tuple(false, QStringList{"frmInputScrn"}));
         EXPECT_EQ(windowOf("frmInputScrn")->geometry(), area());
     }
 }
@@ -80,7 +82,7 @@ TEST_F(RangeChartScreen, UnloadsWhenClosedOrWhenAnotherWindowIsActivated) {
 // scrolled together by the one scroll bar; in a narrow window each column is
 // still wide enough for its texts.
 TEST_F(RangeChartScreen, ColumnsLineUpRowByRow) {
-    openFromGas();
+    open();
     QScrollBar* bar = column("lstMaxSteam")->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0) << "the tiled chart should need scrolling";
     bar->setValue(bar->maximum());
@@ -90,7 +92,8 @@ TEST_F(RangeChartScreen, ColumnsLineUpRowByRow) {
             const QRect r = column(name)->visualItemRect(column(name)->item(row));
             return std::pair(column(name)->mapTo(parent.get(), r.topLeft()).y(), r.height());
         };
-        for (const char* name : kColumns) EXPECT_EQ(placeOf(name), placeOf("lstMeter")) << name << " row " << row;
+        for (const char* name : kColumns)
+            EXPECT_EQ(placeOf(name), placeOf("lstMeter")) << name << " row " << row;
     }
     parent->resize(480, 768);
     settle();
@@ -100,7 +103,7 @@ TEST_F(RangeChartScreen, ColumnsLineUpRowByRow) {
         for (int k = 0; k < column(name)->count(); ++k)
             EXPECT_LE(column(name)->fontMetrics().horizontalAdvance(column(name)->item(k)->text()),
                       column(name)->viewport()->width())
-                << name << " row " << k;
+                << name << k;
 }
 
 }  // namespace
