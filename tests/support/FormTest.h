@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 #include "support/UiFixture.h"
-#include "support/UnitLists.h"
 
 namespace quorin::test {
 
