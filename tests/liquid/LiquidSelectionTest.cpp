@@ -91,7 +91,8 @@ TEST_F(LiquidSelection, PipeBandsAndFlowLimits) {
         {3.0f, 45, {"QNL", "QWL30"}}, {3.25f, 100, {"QNL", "QWL30"}}, {3.26f, 100, {"QNL"}},
         {1.0f, 49, {"QWL10"}}, {1.0f, 49.01f, {}}, {2.5f, 440, {"QWL30"}}, {2.5f, 440.01f, {}},
         {6.0f, 18, {"QNL"}, "FPS"}, {6.0f, 18.01f, {}, "FPS"}, {6.0f, 157, {"QNL"}}, {6.0f, 156.99f, {}}};
-    for (const auto& r : rows) EXPECT_EQ(sized(r.flow, r.pipeIn, 1, r.unit), r.codes) << r.flow << " " << r.unit << " in " << r.pipeIn;
+    for (const auto& r : rows)
+        EXPECT_EQ(sized(r.flow, r.pipeIn, 1, r.unit), r.codes) << r.flow << " " << r.unit << " in " << r.pipeIn;
     sized(100, 1.0f);
     const float minimum = shared().RangeMinGpm[34];
     EXPECT_EQ(sized(minimum, 1.0f), Codes{"QWL10"});
@@ -103,7 +104,8 @@ TEST_F(LiquidSelection, PipeBandsAndFlowLimits) {
 // end at 200 deg F, the others at 300 deg F, both ends included.
 TEST_F(LiquidSelection, ReynoldsAndTemperatureLimits) {
     auto& S = shared();
-    const struct { int slot; const char* code; float limit; } rows[] = {{33, "QNL", 16}, {35, "QWL10", 33}, {38, "QWL30", 300}};
+    const struct { int slot; const char* code; float limit; } rows[] = {
+        {33, "QNL", 16}, {35, "QWL10", 33}, {38, "QWL30", 300}};
     for (const auto& r : rows)
         for (const float minimum : {std::nextafter(r.limit, 0.0f), r.limit}) {
             resetLiquidSlots();

@@ -33,14 +33,15 @@ TEST_F(LqdInputRules, SpecificGravityGivesTheDensityInPoundsPerCubicFoot) {
 }
 
 // Every unit a list offers is one its conversion knows: the result the
-// conversion leaves unchanged for an unknown unit is written (the units of
-// one list, in turn, leave the others' figures finite).
+// conversion leaves unchanged for an unknown unit is written (water at 500 GPM
+// in a 6 in line, the units of each list in turn).
 TEST_F(LqdInputRules, EveryListedUnitIsOneItsConversionKnows) {
     auto& S = shared();
-    const std::pair<const std::vector<std::string>&, std::function<double(const std::string&)>> lists[] = {
-        {lqdFlowUnits(), [&S](const std::string& u) { S.LqdFlowUnit = u, S.LqdFlowGpm = NAN, modLqdGpmCalc(); return S.LqdFlowGpm; }},
-        {lqdViscUnits(), [&S](const std::string& u) { S.LqdViscUnit = u, S.ViscCp = NAN, modLqdVisc(); return S.ViscCp; }},
-        {lqdDensUnits(), [&S](const std::string& u) { S.LqdDensUnit = u, S.DensityLbFt3 = NAN, modLqdDens(); return S.DensityLbFt3; }}};
+    using Unit = const std::string&;
+    const std::pair<const std::vector<std::string>&, std::function<double(Unit)>> lists[] = {
+        {lqdFlowUnits(), [&S](Unit u) { S.LqdFlowUnit = u, S.LqdFlowGpm = NAN, modLqdGpmCalc(); return S.LqdFlowGpm; }},
+        {lqdViscUnits(), [&S](Unit u) { S.LqdViscUnit = u, S.ViscCp = NAN, modLqdVisc(); return S.ViscCp; }},
+        {lqdDensUnits(), [&S](Unit u) { S.LqdDensUnit = u, S.DensityLbFt3 = NAN, modLqdDens(); return S.DensityLbFt3; }}};
     water(500, 6);
     for (const auto& [units, run] : lists) {
         ASSERT_FALSE(units.empty());
