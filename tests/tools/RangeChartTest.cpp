@@ -17,9 +17,9 @@ protected:
         }
         return rows;
     }
-    static Lines chart(const char* sizingType) {
+    static RangeChartView chart(const char* sizingType) {
         shared().SizingType = sizingType;
-        return rowsOf(modStdMeterRange());
+        return modStdMeterRange();
     }
 };
 
@@ -29,26 +29,19 @@ constexpr const char* kBlank = "|||||";
 // is their layout: a blank row after each size (gas) or model (liquid), and
 // "in gas applications" as a row of its own under the last steam entry.
 TEST_F(RangeChart, FixedChartsSeparateTheirSizes) {
-    const Lines gas = chart("GAS");
-    ASSERT_EQ(gas.size(), 31u);
-    EXPECT_EQ(gas[0], "QWG05|Gas Wafer|0.40 ACFM|16 ACFM|0.5 inches|13.0 mm");
-    for (size_t k : {3, 7, 11, 15, 19, 23, 25, 27, 30}) EXPECT_EQ(gas[k], kBlank) << k;
-    EXPECT_EQ(gas[29], "|in gas applications||||");
-    EXPECT_EQ(modStdMeterRange().ref, "Based on 60 degF and 14.7 psia");
-    EXPECT_EQ(shared().SizingType, "GAS");
-
-    const Lines liquid = chart("liquid");
-    ASSERT_EQ(liquid.size(), 10u);
-    EXPECT_EQ(liquid[8], "QNL|Insertion Liquid|2 FPS|18 FPS|3.0 inches or greater|76 mm or greater");
-    for (size_t k = 1; k < liquid.size(); k += 2) EXPECT_EQ(liquid[k], kBlank) << k;
-    EXPECT_EQ(modStdMeterRange().ref, "Based on 50 degF and 1 cSt");
+    const RangeChartView gas = chart("GAS"), liquid = chart("liquid");
+    const Lines gasRows = rowsOf(gas), liquidRows = rowsOf(liquid);
+    ASSERT_EQ(std::tuple(gasRows.size(), liquidRows.size()), std::tuple(31u, 10u));
+    for (size_t k : {3, 7, 11, 15, 19, 23, 25, 27, 30}) EXPECT_EQ(gasRows[k], kBlank) << k;
+    EXPECT_EQ(gasRows[29], "|in gas applications||||");
+    for (size_t k = 1; k < liquidRows.size(); k += 2) EXPECT_EQ(liquidRows[k], kBlank) << k;
+    EXPECT_EQ(std::tuple(gas.ref, liquid.ref), std::tuple("Based on 60 degF and 14.7 psia", "Based on 50 degF and 1 cSt"));
 }
 
 // Any other workflow opens an empty chart and keeps its name.
 TEST_F(RangeChart, OtherWorkflowsGiveAnEmptyChart) {
     for (const char* type : {"NORVANE", "GAS "}) {
-        shared().SizingType = type;
-        const RangeChartView v = modStdMeterRange();
+        const RangeChartView v = chart(type);
         EXPECT_EQ(std::tuple(rowsOf(v), v.ref, shared().SizingType), std::tuple(Lines{}, "", type));
     }
 }
@@ -67,8 +60,7 @@ TEST_F(RangeChart, AllLiquidChartForTheEnteredLine) {
         {2.999f, "QNL|||||"}, {3, "QNL||39.2  GPM| 440.64  GPM|3.0|76.2"}, {6, "QNL||156.6  GPM| 1762.56  GPM|6.0|152.4"}};
     for (const auto& [pipeIn, insertionRow] : cases) {
         water(500, pipeIn);
-        shared().SizingType = "ALL LIQUID";
-        const RangeChartView v = modStdMeterRange();
+        const RangeChartView v = chart("ALL LIQUID");
         Lines expected = wafers;
         expected.insert(expected.begin() + 2, {insertionRow, kBlank});
         EXPECT_EQ(rowsOf(v), expected) << pipeIn;
@@ -86,8 +78,7 @@ TEST_F(RangeChart, AllLiquidChartForTheEnteredLine) {
 // wafers keep their own lower limits (QWL10: 2.23 GPM).
 TEST_F(RangeChart, InsertionMinimumIsRaisedToOneFootPerSecond) {
     water(500, 6, "GPM", 0.5);
-    shared().SizingType = "ALL LIQUID";
-    const RangeChartView v = modStdMeterRange();
+    const RangeChartView v = chart("ALL LIQUID");
     const Lines rows = rowsOf(v);
     ASSERT_EQ(rows.size(), 12u);
     EXPECT_EQ(rows[2], "QNL||88.1  GPM| 1762.56  GPM|6.0|152.4");
