@@ -14,15 +14,9 @@ const std::string kCubed = kSup3;
 const std::string kSquared = kSup2;
 
 void copyCase(const SharedState& S, GasResultsView& v) {
-    v.CustomerIn = S.CustomerIn;
-    v.TagNoIn = S.TagNoIn;
+    copyResultsCase(S, v);
     v.FlowRateIn = S.FlowRateIn;
     v.FlowUnitIn = S.FlowUnitIn;
-    v.PipeSizeIn = S.PipeSizeIn;
-    v.PipeUnitIn = S.PipeUnitIn;
-    v.PipeIdIn = S.PipeIdIn;
-    v.PipeIdMm = S.PipeIdMm;
-    v.PipeAreaSqFt = S.PipeAreaSqFt;
     v.PressIn = S.PressIn;
     v.PressUnitIn = S.PressUnitIn;
     v.PressPsia = S.PressPsia;
@@ -30,10 +24,6 @@ void copyCase(const SharedState& S, GasResultsView& v) {
     v.AtmoPressIn = S.AtmoPressIn;
     v.AtmoPressUnitIn = S.AtmoPressUnitIn;
     v.AtmoPressPsia = S.AtmoPressPsia;
-    v.TempIn = S.TempIn;
-    v.TempUnitIn = S.TempUnitIn;
-    v.TempDegF = S.TempDegF;
-    v.TempDegC = S.TempDegC;
     v.TempDegR = S.TempDegR;
     v.PressRefIn = S.PressRefIn;
     v.PressRefUnitIn = S.PressRefUnitIn;
@@ -41,11 +31,8 @@ void copyCase(const SharedState& S, GasResultsView& v) {
     v.TempRefIn = S.TempRefIn;
     v.TempRefUnitIn = S.TempRefUnitIn;
     v.TempRefDegF = S.TempRefDegF;
-    v.MediaIn = S.MediaIn;
     v.OtherMediaName = S.OtherMediaName;
-    v.DensityLbFt3 = S.DensityLbFt3;
     v.ViscLbFtSec = S.ViscLbFtSec;
-    v.ViscCp = S.ViscCp;
     for (int slot = 1; slot <= 24; ++slot)
         v.meterSlots[slot - 1] = {S.MeterModel[slot], S.MinFlowUser[slot - 1],
                                   S.MaxFlowUser[slot - 1], S.OperReynolds[slot - 1]};

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "state/ResultTexts.h"
+
 namespace quorin {
 
 // A catalogue slot after the selection: its code ("NONE" when it was
@@ -21,33 +23,26 @@ struct GasMeterSlot {
     bool ranged() const { return minFlow != 0 && maxFlow != 0; }
 };
 
-struct GasResultsView {
-    // The case as sized: the entries and their working units, named as in
-    // the case record.
-    std::string CustomerIn, TagNoIn;
+// The case as sized: the entries and their working units, named as in the
+// case record.
+struct GasResultsView : ResultsCase {
     float FlowRateIn = 0;
     std::string FlowUnitIn;
-    float PipeSizeIn = 0;
-    std::string PipeUnitIn;
-    float PipeIdIn = 0, PipeIdMm = 0;
-    double PipeAreaSqFt = 0;
     float PressIn = 0;
     std::string PressUnitIn;
     float PressPsia = 0, PressPsig = 0;
     float AtmoPressIn = 0;
     std::string AtmoPressUnitIn;
     float AtmoPressPsia = 0;
-    float TempIn = 0;
-    std::string TempUnitIn;
-    float TempDegF = 0, TempDegC = 0, TempDegR = 0;
+    float TempDegR = 0;
     float PressRefIn = 0;
     std::string PressRefUnitIn;
     float PressRefPsia = 0;
     float TempRefIn = 0;
     std::string TempRefUnitIn;
     float TempRefDegF = 0;
-    std::string MediaIn, OtherMediaName;
-    double DensityLbFt3 = 0, ViscLbFtSec = 0, ViscCp = 0;
+    std::string OtherMediaName;
+    double ViscLbFtSec = 0;
 
     // The flow in every unit (32-bit values, as the record keeps them).
     float FlowAcfm = 0, FlowScfm = 0, FlowCuMtrHr = 0, FlowNmCuMtrHr = 0, FlowPpm = 0,

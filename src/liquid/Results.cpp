@@ -12,26 +12,13 @@ const std::string kCubed = kSup3;
 const std::string kDegree = kDeg;
 
 void copyCase(const SharedState& S, LiquidResultsView& v) {
-    v.CustomerIn = S.CustomerIn;
-    v.TagNoIn = S.TagNoIn;
-    v.MediaIn = S.MediaIn;
+    copyResultsCase(S, v);
     v.LqdFlowRateIn = S.LqdFlowRateIn;
     v.LqdFlowUnit = S.LqdFlowUnit;
-    v.PipeSizeIn = S.PipeSizeIn;
-    v.PipeUnitIn = S.PipeUnitIn;
-    v.PipeIdIn = S.PipeIdIn;
-    v.PipeIdMm = S.PipeIdMm;
-    v.PipeAreaSqFt = S.PipeAreaSqFt;
-    v.TempIn = S.TempIn;
-    v.TempUnitIn = S.TempUnitIn;
-    v.TempDegF = S.TempDegF;
-    v.TempDegC = S.TempDegC;
     v.LqdDensityIn = S.LqdDensityIn;
     v.LqdDensUnit = S.LqdDensUnit;
-    v.DensityLbFt3 = S.DensityLbFt3;
     v.LqdViscIn = S.LqdViscIn;
     v.LqdViscUnit = S.LqdViscUnit;
-    v.ViscCp = S.ViscCp;
     v.LqdFlowGpm = S.LqdFlowGpm;
     v.LqdVelFps = S.LqdVelFps;
 }

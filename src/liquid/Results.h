@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "state/ResultTexts.h"
+
 namespace quorin {
 
 // A fitting meter and its range in the user's flow unit.
@@ -16,24 +18,14 @@ struct LiquidMeterRange {
     float minFlow = 0, maxFlow = 0;
 };
 
-struct LiquidResultsView {
-    // The case as sized, named as in the case record.
-    std::string CustomerIn, TagNoIn, MediaIn;
+// The case as sized, named as in the case record.
+struct LiquidResultsView : ResultsCase {
     float LqdFlowRateIn = 0;
     std::string LqdFlowUnit;
-    float PipeSizeIn = 0;
-    std::string PipeUnitIn;
-    float PipeIdIn = 0, PipeIdMm = 0;
-    double PipeAreaSqFt = 0;
-    float TempIn = 0;
-    std::string TempUnitIn;
-    float TempDegF = 0, TempDegC = 0;
     float LqdDensityIn = 0;
     std::string LqdDensUnit;
-    double DensityLbFt3 = 0;
     double LqdViscIn = 0;
     std::string LqdViscUnit;
-    double ViscCp = 0;
 
     // The flow: the stored flow and velocity (32-bit), and the figures
     // derived from them in 64 bits.

@@ -111,8 +111,7 @@ void heading(PageWriter& w) {
 
 // Rows 1 to 8 of the left block: date, customer, tag, the entered flow and
 // the pipe.
-template <class View>
-void caseRows(PageWriter& w, const View& S, const std::string& today,
+void caseRows(PageWriter& w, const ResultsCase& S, const std::string& today,
               const std::string& flowEntered) {
     w.left(1, "Date:", today);
     w.left(2, "Customer:", S.CustomerIn);

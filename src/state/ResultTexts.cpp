@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "state/SharedState.h"
 #include "state/Text.h"
 
 namespace quorin {
@@ -32,6 +33,23 @@ double shown(const std::string& text) {
 }
 
 }  // namespace
+
+void copyResultsCase(const SharedState& S, ResultsCase& to) {
+    to.CustomerIn = S.CustomerIn;
+    to.TagNoIn = S.TagNoIn;
+    to.MediaIn = S.MediaIn;
+    to.PipeSizeIn = S.PipeSizeIn;
+    to.PipeUnitIn = S.PipeUnitIn;
+    to.PipeIdIn = S.PipeIdIn;
+    to.PipeIdMm = S.PipeIdMm;
+    to.PipeAreaSqFt = S.PipeAreaSqFt;
+    to.TempIn = S.TempIn;
+    to.TempUnitIn = S.TempUnitIn;
+    to.TempDegF = S.TempDegF;
+    to.TempDegC = S.TempDegC;
+    to.DensityLbFt3 = S.DensityLbFt3;
+    to.ViscCp = S.ViscCp;
+}
 
 PipeSizeTexts pipeSizeTexts(float size, const std::string& unit, float idIn, float idMm,
                             double areaSqFt) {

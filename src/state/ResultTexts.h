@@ -1,4 +1,5 @@
-// Texts both results screens (and their reports) build the same way: the
+// What both results views (and their reports) share: the part of the case
+// they carry, and the texts they build the same way: the
 // entered pipe size with its derived diameters, the flow units of the entry
 // and of the range columns, and the lower-15 % warnings.
 #pragma once
@@ -7,6 +8,26 @@
 #include <vector>
 
 namespace quorin {
+
+struct SharedState;
+
+// The part of the case both results views carry, named as in the case
+// record: the customer and tag, the medium, the pipe and the operating
+// temperature with their working units, and the density and viscosity.
+struct ResultsCase {
+    std::string CustomerIn, TagNoIn, MediaIn;
+    float PipeSizeIn = 0;
+    std::string PipeUnitIn;
+    float PipeIdIn = 0, PipeIdMm = 0;
+    double PipeAreaSqFt = 0;
+    float TempIn = 0;
+    std::string TempUnitIn;
+    float TempDegF = 0, TempDegC = 0;
+    double DensityLbFt3 = 0, ViscCp = 0;
+};
+
+// Copies that part of the case record.
+void copyResultsCase(const SharedState& record, ResultsCase& to);
 
 struct PipeSizeTexts {
     std::string entered;  // the entry and its unit
