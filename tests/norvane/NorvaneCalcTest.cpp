@@ -148,7 +148,9 @@ TEST_F(NorvaneCalc, EveryOfferedUnitGivesItsWorkedFigures) {
         nrvFlowUnitChanged();
         for (NrvCase which : kNrvCaseOrder) {
             NrvCaseFields c = nrvCase(S, which);
-            if (r.cy >= 0) EXPECT_TRUE(near(c.gasExpCor, r.cy, 2e-6));
+            if (r.cy >= 0) {
+                EXPECT_TRUE(near(c.gasExpCor, r.cy, 2e-6));
+            }
             EXPECT_EQ(std::isnan(c.gasExpCor), std::isnan(r.cy));
             EXPECT_TRUE(near(c.dp, r.dp, r.dp < 0.01 ? 3e-3 : 2e-5));
             EXPECT_TRUE(near(c.vel, r.fps, 1e-4));
@@ -235,7 +237,9 @@ TEST_F(NorvaneCalc, EachEntryRecalculatesWhatItMoves) {
         for (size_t i = 0; i < after.size(); ++i) moved |= after[i] != before[i] ? 1u << i : 0;
         EXPECT_EQ(moved, r.moves) << r.entry;
         nrvRecalcAll();
-        if (r.recalc != nrvMolWeightChanged) EXPECT_EQ(figures(), after) << r.entry;
+        if (r.recalc != nrvMolWeightChanged) {
+            EXPECT_EQ(figures(), after) << r.entry;
+        }
     }
     // A new size brings its schedule and the carbon-steel material.
     S.LineMat = "SS", S.LineSize = 16;
