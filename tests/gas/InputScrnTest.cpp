@@ -192,7 +192,7 @@ TEST_F(InputScreen, CtrlCAndCtrlXCopyAndCutInATextBoxAndCloseOrExitElsewhere) {
         settle();
         EXPECT_EQ(std::tuple(QApplication::clipboard()->text(), Shell::instance().loadedForms()),
                   std::tuple(c.clipboard, c.formsAfter));
-        if (c.key == Qt::Key_X && c.control[0] == 't') EXPECT_EQ(box(c.control)->text(), "");
+        EXPECT_TRUE(c.key != Qt::Key_X || c.control[0] != 't' || box(c.control)->text().isEmpty());  // cut
     }
 }
 
