@@ -34,15 +34,15 @@ TEST_F(LiquidResults, ShowTheCaseAndTheFittingMeterOrBeep) {
 }
 
 // Close returns to the first box of the input screen, which fills the parent
-// again; the menu's Close and Esc (the screen takes the keyboard when it
-// opens) unload the screen too. The title-bar close is every child window's
-// (GasResultsScreenTest).
+// again; the menu's Close, the title bar and Esc (the screen takes the
+// keyboard when it opens) unload the screen too.
 TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
-    for (const std::string way : {"Close", "menu", "Esc"}) {
+    for (const std::string way : {"Close", "menu", "title bar", "Esc"}) {
         SCOPED_TRACE(way);
         sizeWater();
         if (way == "Close") closeResults();
         if (way == "menu") menuItem("mnuClose", results_)->trigger();
+        if (way == "title bar") parent->mdiArea()->subWindowList(QMdiArea::CreationOrder)[1]->close();
         if (way == "Esc") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         settle();
         EXPECT_EQ(childForms(), QStringList{"frmLqdInput"});

@@ -93,11 +93,11 @@ TEST_F(LiquidFiles, SaveOpenCancelAndFailures) {
     findMeter();
     fill("txtFlowRateIn", "1234");
     trigger(results_, "mnuSaveFile", "shown.txt");
-    const std::string text = contents("shown.txt");
-    EXPECT_TRUE(text.find("500  LPM") != std::string::npos && text.find("1234") == std::string::npos) << text;
+    EXPECT_TRUE(contents("shown.txt").find("500  LPM") != std::string::npos && contents("shown.txt").find("1234") == std::string::npos);
 }
 
 struct Workflow { const char *input, *results, *name, *proposedName; };  // proposed by the results' save dialog
+std::ostream& operator<<(std::ostream& os, const Workflow& w) { return os << w.name; }
 struct BothWorkflows : FileCommands, ::testing::WithParamInterface<Workflow> {
     BothWorkflows() : FileCommands(GetParam().input, GetParam().results) {}
 };
