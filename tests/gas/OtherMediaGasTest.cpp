@@ -13,49 +13,62 @@ constexpr const char* kDialog = "frmOtherMediaGas";
 class OtherMediaGas : public FormTest {
 protected:
     OtherMediaGas() : FormTest("frmInputScrn", "frmResults") {}
-    void SetUp() override {
-        FormTest::SetUp();
-        shared().PressPsia = 14.7f;  // the operating point: 14.7 psia, 60 deg F
-        shared().TempDegR = 519.67f;
-    }
-    void run(const std::function<void(QDialog&)>& drive) { runDialog(kDialog, drive); }
     // While a unit dialog runs: click `option`, then OK.
     void unitDialogPicks(const char* form, const char* option) {
         onModal[form] = [form, option](QDialog& u) {
             u.findChild<QRadioButton*>(option)->click();
-            u.findChild<QPushButton*>(form[8] == 'D' ? "cmdOk" : "cmdOK")->click();
-            return 0;
+            return u.findChild<QPushButton*>(form[8] == 'D' ? "cmdOk" : "cmdOK")->click(), 0;
         };
     }
     static QWidget* get(QDialog& d, const char* name) { return d.findChild<QWidget*>(name); }
     static QLineEdit* box(QDialog& d, const char* name) { return d.findChild<QLineEdit*>(name); }
-    static QString text(QDialog& d, const char* name) { return d.findChild<QLabel*>(name)->text(); }
-    static QString focused(QDialog& d) { return d.focusWidget() ? d.focusWidget()->objectName() : ""; }
+    static QString unitLabel(QDialog& d) { return d.findChild<QLabel*>("lblViscUnit")->text(); }
     // A mouse click, which moves the focus first as on the desktop.
     static void click(QDialog& d, const char* name) { QTest::mouseClick(get(d, name), Qt::LeftButton); }
-    // Replaces the text of a box, as typing over a selection does.
-    static void typeInto(QDialog& d, const char* name, const QString& text) {
-        box(d, name)->setFocus(Qt::MouseFocusReason);
-        box(d, name)->selectAll();
-        QTest::keyClicks(box(d, name), text);
-    }
     static void enter(QDialog& d, const char* name) { QTest::keyClick(get(d, name), Qt::Key_Return); }
-    static bool shown(QDialog& d, const char* name) { return get(d, name)->isVisible(); }
+    // Replaces the text of a box, as typing over a selection does, and presses Enter if told.
+    static void typeInto(QDialog& d, const char* name, const QString& text, bool andEnter = false) {
+        box(d, name)->setFocus(Qt::MouseFocusReason), box(d, name)->selectAll();
+        QTest::keyClicks(box(d, name), text);
+        if (andEnter) enter(d, name);
+    }
 };
 
 // It opens with the name, selected, and the two choices only; the name is
-// stored on Enter, which moves to the options (and on leaving, below).
-TEST_F(OtherMediaGas, OpensWithOnlyTheNameAndTheTwoChoices) {
-    run([](QDialog& d) {
+// stored on Enter, which moves to the options (and on leaving, below). Enter
+// on an option does not close the dialog. What each entry shows (the figures
+// are the core's: gravity 1 is 0.07635 lb/ft^3 at 14.7 psia and 60 deg F;
+// A = 5, B = 0.02 give 1.54e-5 lb/(ft s)). A unit dialog stores the option
+// clicked at once; Enter closes it.
+TEST_F(OtherMediaGas, OpensWithTheNameAndTwoChoicesAndShowsWhatEachEntryGives) {
+    shared().PressPsia = 14.7f, shared().TempDegR = 519.67f;
+    unitDialogPicks("frmOtherViscUnit", "optCp");
+    runDialog(kDialog, [](QDialog& d) {
         for (const char* n : {"txtOtherDensity", "txtOtherSpecGrav", "txtOtherViscosity", "txtOtherViscA"})
-            EXPECT_FALSE(shown(d, n)) << n;
-        EXPECT_EQ(std::tuple(focused(d), box(d, "txtNewMedia")->selectedText(), shared().OtherMediaName),
+            EXPECT_FALSE(get(d, n)->isVisible()) << n;
+        EXPECT_EQ(std::tuple(focused(), box(d, "txtNewMedia")->selectedText(), shared().OtherMediaName),
                   std::tuple("txtNewMedia", "Special Gas", std::string("Special Gas")));
-        typeInto(d, "txtNewMedia", "Flue gas");
-        enter(d, "txtNewMedia");
-        EXPECT_EQ(std::tuple(shared().OtherMediaName, focused(d)), std::tuple(std::string("Flue gas"), "optSg"));
+        typeInto(d, "txtNewMedia", "Flue gas", true);
+        EXPECT_EQ(std::tuple(shared().OtherMediaName, focused()), std::tuple(std::string("Flue gas"), "optSg"));
+        enter(d, "optSg");
+        EXPECT_TRUE(Shell::instance().isLoaded(kDialog) && d.isVisible());
+        click(d, "optSg");
+        typeInto(d, "txtOtherSpecGrav", "1", true);
+        EXPECT_TRUE(box(d, "txtOtherDensity")->text() == "7.635e-02" && get(d, "txtOtherDensity")->isVisible());
+        click(d, "optViscAB");
+        typeInto(d, "txtOtherViscA", "5", true);
+        typeInto(d, "txtOtherViscB", "0.02", true);
+        EXPECT_EQ(std::tuple(box(d, "txtOtherViscosity")->text(), unitLabel(d)), std::tuple("1.54e-5", "lbm/ft.sec"));
+        click(d, "optVisc");
+        EXPECT_EQ(unitLabel(d), "centipoise");
     });
-    EXPECT_TRUE(modalsShown.size() == 1 && messages.empty());
+    runDialog("frmOtherDensUnit", [](QDialog& d) {
+        click(d, "optG_cm3");
+        EXPECT_EQ(shared().OtherDensUnit, "g/cm^3");
+        QTest::keyClick(&d, Qt::Key_Return);
+        EXPECT_FALSE(Shell::instance().isLoaded("frmOtherDensUnit"));
+    });
+    EXPECT_TRUE(modalsShown.size() == 3 && messages.empty());
 }
 
 // Each number box, reached through its option: Enter stores the value and
@@ -74,54 +87,29 @@ TEST_F(OtherMediaGas, EachNumberBoxStoresItsValueOrRefusesText) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.box);
         beeps = 0;
-        run([this, &r](QDialog& d) {
+        runDialog(kDialog, [this, &r](QDialog& d) {
             const bool coefB = r.box == std::string("txtOtherViscB");
             click(d, r.option);
-            EXPECT_EQ(focused(d), coefB ? "txtOtherViscA" : r.box);
+            EXPECT_EQ(focused(), coefB ? "txtOtherViscA" : r.box);
             if (coefB) enter(d, "txtOtherViscA");
-            typeInto(d, r.box, "2");
-            enter(d, r.box);
-            EXPECT_EQ(std::tuple(r.stored(), focused(d)), std::tuple(2.0, r.next));
+            typeInto(d, r.box, "2", true);
+            EXPECT_EQ(std::tuple(r.stored(), focused()), std::tuple(2.0, r.next));
             // The option is cleared once its entry is complete.
             EXPECT_EQ(d.findChild<QRadioButton*>(r.option)->isChecked(), r.next == std::string("txtOtherViscB"));
-            typeInto(d, r.box, "2x");
-            enter(d, r.box);
-            EXPECT_EQ(std::tuple(box(d, r.box)->text(), r.stored(), focused(d), beeps), std::tuple("2", 2.0, r.box, 1));
+            typeInto(d, r.box, "2x", true);
+            EXPECT_EQ(std::tuple(box(d, r.box)->text(), r.stored(), focused(), beeps), std::tuple("2", 2.0, r.box, 1));
             typeInto(d, r.box, "3");
             click(d, "txtNewMedia");
-            EXPECT_EQ(std::tuple(r.stored(), focused(d)), std::tuple(3.0, "txtNewMedia"));
+            EXPECT_EQ(std::tuple(r.stored(), focused()), std::tuple(3.0, "txtNewMedia"));
         });
     }
-    EXPECT_EQ(modalsShown.size(), 5u + 2u);  // each unit dialog once
-    EXPECT_TRUE(messages.empty());
-}
-
-// What each entry shows (the figures are the core's: gravity 1 is 0.07635
-// lb/ft^3 at 14.7 psia and 60 deg F; A = 5, B = 0.02 give 1.54e-5 lb/(ft s)).
-TEST_F(OtherMediaGas, ShowsTheDerivedFiguresAndUnitsInTheirBoxes) {
-    unitDialogPicks("frmOtherViscUnit", "optCp");
-    run([](QDialog& d) {
-        click(d, "optSg");
-        typeInto(d, "txtOtherSpecGrav", "1");
-        enter(d, "txtOtherSpecGrav");
-        EXPECT_EQ(box(d, "txtOtherDensity")->text(), "7.635e-02");
-        EXPECT_TRUE(shown(d, "txtOtherDensity") && shown(d, "txtOtherSpecGrav"));
-        click(d, "optViscAB");
-        typeInto(d, "txtOtherViscA", "5");
-        enter(d, "txtOtherViscA");
-        typeInto(d, "txtOtherViscB", "0.02");
-        enter(d, "txtOtherViscB");
-        EXPECT_EQ(std::tuple(box(d, "txtOtherViscosity")->text(), text(d, "lblViscUnit")),
-                  std::tuple("1.54e-5", "lbm/ft.sec"));
-        click(d, "optVisc");
-        EXPECT_EQ(text(d, "lblViscUnit"), "centipoise");
-    });
+    EXPECT_TRUE(modalsShown.size() == 5u + 2u && messages.empty());  // each unit dialog once
 }
 
 // Picking "OTHER" on the input screen opens the dialog; however it closes,
 // it is unloaded, a coefficient typed but not yet entered is kept, Find
 // Meter has the focus and the gas is named beside the list. Another medium
-// hides the name again; Enter on an option does not close the dialog.
+// hides the name again.
 TEST_F(OtherMediaGas, PickingOtherOpensItAndEveryWayOfClosingReturnsToFindMeter) {
     auto* name = control<QLabel>(input_, "lblNewMedia");
     for (const std::string how : {"OK clicked", "Enter on OK", "Esc"}) {
@@ -132,37 +120,18 @@ TEST_F(OtherMediaGas, PickingOtherOpensItAndEveryWayOfClosingReturnsToFindMeter)
             click(d, "optViscAB");
             typeInto(d, "txtOtherViscA", "7");
             if (how == "OK clicked") click(d, "cmdClose");
-            if (how == "Enter on OK") {
-                get(d, "cmdClose")->setFocus(Qt::TabFocusReason);
-                enter(d, "cmdClose");
-            }
+            if (how == "Enter on OK") get(d, "cmdClose")->setFocus(Qt::TabFocusReason), enter(d, "cmdClose");
             if (how == "Esc") QTest::keyClick(box(d, "txtOtherViscA"), Qt::Key_Escape);
             EXPECT_FALSE(Shell::instance().isLoaded(kDialog));
         });
         pick("cboMediaIn", "OTHER");
         settle();
-        EXPECT_EQ(std::tuple(shared().MediaIn, shared().ViscCoefA), std::tuple(std::string("OTHER"), 7.0f));
-        EXPECT_EQ(Shell::instance().find(input_)->focusWidget()->objectName(), "cmdCalcFlow");
-        EXPECT_EQ(std::tuple(name->text(), name->isVisible()), std::tuple(QString::fromStdString(how), true));
+        EXPECT_EQ(std::tuple(shared().MediaIn, shared().ViscCoefA, Shell::instance().find(input_)->focusWidget()->objectName(),
+                             name->text(), name->isVisible()),
+                  std::tuple(std::string("OTHER"), 7.0f, "cmdCalcFlow", QString::fromStdString(how), true));
     }
-    EXPECT_EQ(modalsShown.size(), 3u);
     pick("cboMediaIn", "AIR");
     EXPECT_FALSE(name->isVisible() || control<QLabel>(input_, "lblOther")->isVisible());
-    run([](QDialog& d) {
-        get(d, "optVisc")->setFocus(Qt::TabFocusReason);
-        enter(d, "optVisc");
-        EXPECT_TRUE(Shell::instance().isLoaded(kDialog) && d.isVisible());
-    });
-}
-
-// A unit dialog stores the option clicked at once; Enter closes it.
-TEST_F(OtherMediaGas, AUnitDialogStoresItsUnitAtOnce) {
-    runDialog("frmOtherDensUnit", [](QDialog& d) {
-        click(d, "optG_cm3");
-        EXPECT_EQ(shared().OtherDensUnit, "g/cm^3");
-        QTest::keyClick(&d, Qt::Key_Return);
-        EXPECT_FALSE(Shell::instance().isLoaded("frmOtherDensUnit"));
-    });
 }
 
 }  // namespace

@@ -10,29 +10,32 @@ protected:
     LiquidResults() : FormTest("frmLqdInput", "frmLqdResults") {}
 
     // Water at 1 cP in the start-up line (6 in), at 500 GPM or `degF`.
-    void sizeWater(const char* degF = "70") {
-        fill("txtViscIn", "1");
-        fill("txtTempIn", degF);
-        findMeter();
-    }
+    void sizeWater(const char* degF = "70") { fill("txtViscIn", "1"), fill("txtTempIn", degF), findMeter(); }
     QString shown(const char* name) const { return control<QLineEdit>(results_, name)->text(); }
+    // The back-pressure calculator's entry and result.
+    static QLineEdit* in(QDialog& d) { return d.findChild<QLineEdit*>("txtBackPressIn"); }
+    static QString out(QDialog& d) { return d.findChild<QLineEdit*>("txtBackPressOut")->text(); }
+    static void type(QDialog& d, const QString& text) {
+        in(d)->selectAll();
+        text.isEmpty() ? QTest::keyClick(in(d), Qt::Key_Delete) : QTest::keyClicks(in(d), text);
+    }
 };
 
 // The boxes show the case (the empty customer box was left empty) and the
 // lists the fitting meter; with none fitting, the note beeps once.
 TEST_F(LiquidResults, ShowTheCaseAndTheFittingMeterOrBeep) {
     sizeWater();
-    EXPECT_EQ(std::tuple(shown("txtCustomer"), shown("txtGPM")), std::tuple("", "500.00"));
-    EXPECT_FALSE(control<QLineEdit>(results_, "txtOtherName")->isVisible());
+    EXPECT_EQ(std::tuple(shown("txtCustomer"), shown("txtGPM"), control<QLineEdit>(results_, "txtOtherName")->isVisible()),
+              std::tuple("", "500.00", false));
     EXPECT_EQ(std::tuple(rows("lstMeter"), rows("lstErrorBox"), beeps), std::tuple(QStringList{"QNL"}, QStringList{}, 0));
-    EXPECT_EQ(menuBarText(), "File|Tools|Print");
     sizeWater("301");
     EXPECT_EQ(std::tuple(rows("lstMeter"), rows("lstErrorBox"), beeps),
               std::tuple(QStringList{}, QStringList{"**No meters fit parameters"}, 1));
 }
 
 // Close returns to the first box of the input screen, which fills the parent
-// again; the menu's Close, the title bar and Esc unload the screen too.
+// again; the menu's Close, the title bar and Esc (the screen takes the
+// keyboard when it opens) unload the screen too.
 TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
     for (const std::string way : {"Close", "menu", "title bar", "Esc"}) {
         SCOPED_TRACE(way);
@@ -44,8 +47,8 @@ TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
         settle();
         EXPECT_EQ(childForms(), QStringList{"frmLqdInput"});
         if (way == "Close") {
-            EXPECT_EQ(focused(), "txtCustomerIn");
-            EXPECT_EQ(parent->mdiArea()->subWindowList().first()->geometry(), parent->mdiArea()->viewport()->rect());
+            EXPECT_EQ(std::tuple(focused(), parent->mdiArea()->subWindowList().first()->geometry()),
+                      std::tuple("txtCustomerIn", parent->mdiArea()->viewport()->rect()));
         }
     }
 }
@@ -55,55 +58,34 @@ TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
 // the next fixed chart.
 TEST_F(LiquidResults, ToolsCommands) {
     sizeWater();
-    menuItem("mnuCancel", results_)->trigger();
-    menuItem("mnuBackPrsCalc", results_)->trigger();
+    for (const char* item : {"mnuCancel", "mnuBackPrsCalc", "mnuAllMtrRng"}) menuItem(item, results_)->trigger();
     settle();
-    EXPECT_EQ(modalsShown, std::vector<QString>{"frmLqdBackPrsCalc"});
-    menuItem("mnuAllMtrRng", results_)->trigger();
-    settle();
-    EXPECT_EQ(childForms(), (QStringList{input_, results_, "frmStdMeterRange"}));
-    EXPECT_EQ(shared().SizingType, "LIQUID");
+    EXPECT_EQ(std::tuple(modalsShown, childForms(), shared().SizingType),
+              std::tuple(std::vector<QString>{"frmLqdBackPrsCalc"}, QStringList{input_, results_, "frmStdMeterRange"},
+                         std::string("LIQUID")));
 }
 
 // The calculator, shown and active, driven while it runs: it opens on the
 // design value; Enter or a click calculates and selects the entry, leaving
 // does not; text that is no number is refused with a beep, empty text is
-// 0 psia; Close and Esc unload it.
-class BackPressure : public LiquidResults {
-protected:
-    static QLineEdit* in(QDialog& d) { return d.findChild<QLineEdit*>("txtBackPressIn"); }
-    static QString out(QDialog& d) { return d.findChild<QLineEdit*>("txtBackPressOut")->text(); }
-    static void type(QDialog& d, const QString& text) {
-        in(d)->selectAll();
-        if (text.isEmpty()) QTest::keyClick(in(d), Qt::Key_Delete);
-        else QTest::keyClicks(in(d), text);
-    }
-};
-
-TEST_F(BackPressure, CalculatesOnEnterAndClickButNotOnLeaving) {
+// 0 psia. Close and Esc unload it.
+TEST_F(LiquidResults, BackPressureCalculatesOnEnterAndClickButNotOnLeaving) {
     runDialog("frmLqdBackPrsCalc", [this](QDialog& d) {
         EXPECT_EQ(std::tuple(in(d)->selectedText(), out(d)), std::tuple(".30", "5.0"));
         for (const auto& [vapour, back] : {std::pair{"", "5.0"}, {"10", "7.3"}, {"1O", "7.3"}}) {
-            type(d, vapour);
-            QTest::keyClick(in(d), Qt::Key_Return);
+            type(d, vapour), QTest::keyClick(in(d), Qt::Key_Return);
             EXPECT_EQ(std::tuple(out(d), d.focusWidget(), in(d)->selectedText()), std::tuple(back, in(d), in(d)->text()));
         }
         EXPECT_EQ(std::tuple(in(d)->text(), beeps, messages.size()), std::tuple("10", 1, size_t(0)));
-        type(d, "50");
-        d.findChild<QWidget*>("cmdClose")->setFocus(Qt::MouseFocusReason);
+        type(d, "50"), d.findChild<QWidget*>("cmdClose")->setFocus(Qt::MouseFocusReason);
         EXPECT_EQ(out(d), "7.3");
         QTest::mouseClick(in(d), Qt::LeftButton);
         EXPECT_EQ(out(d), "47.3");
     });
     EXPECT_EQ(shared().VaporPressPsia, 50);  // kept after the window closed
-    EXPECT_FALSE(Shell::instance().isLoaded("frmLqdBackPrsCalc"));
-}
-
-TEST_F(BackPressure, CloseAndEscapeUnloadIt) {
     for (const char* way : {"cmdClose", "Esc"})
         runDialog("frmLqdBackPrsCalc", [way](QDialog& d) {
-            if (way[0] == 'E') QTest::keyClick(in(d), Qt::Key_Escape);
-            else QTest::mouseClick(d.findChild<QWidget*>(way), Qt::LeftButton);
+            way[0] == 'E' ? QTest::keyClick(in(d), Qt::Key_Escape) : QTest::mouseClick(d.findChild<QWidget*>(way), Qt::LeftButton);
             EXPECT_FALSE(Shell::instance().isLoaded("frmLqdBackPrsCalc")) << way;
         });
 }

@@ -19,30 +19,21 @@ protected:
         settle();
         EXPECT_TRUE(dialog_ && !Shell::instance().isLoaded("frmSteamTable"));
     }
-    template <class W = QLineEdit>
-    W* in(const char* name) const {
-        return dialog_->findChild<W*>(name);
-    }
-    // The texts of controls, "-" for a hidden one.
+    template <class W = QLineEdit> W* in(const char* name) const { return dialog_->findChild<W*>(name); }
+    // The texts of controls ("-" for a hidden one), then the focused control,
+    // with "*" when its whole text is selected.
     QStringList texts(std::initializer_list<const char*> names) const {
         QStringList list;
-        for (const char* name : names)
-            list << (in<QWidget>(name)->isVisible() ? in<QWidget>(name)->property("text").toString() : "-");
-        return list;
+        for (auto n : names) list << (in<QWidget>(n)->isVisible() ? in<QWidget>(n)->property("text").toString() : "-");
+        auto* e = qobject_cast<QLineEdit*>(dialog_->focusWidget());
+        return list << dialog_->focusWidget()->objectName() + (e && e->selectedText() == e->text() ? "*" : "");
     }
-    QStringList lookedUp() const { return texts({"txtTemp", "txtPsia", "txtDens"}); }
-    QStringList calculated() const { return texts({"txtTemp2", "txtPSIA2", "txtDens2"}); }
     // Types over an entry's text and presses Enter.
     void enterIn(const char* name, const QString& typed) {
         in(name)->setFocus(Qt::MouseFocusReason), in(name)->selectAll();
         QTest::keyClicks(in(name), typed), QTest::keyClick(in(name), Qt::Key_Return);
     }
     void click(const char* name) const { QTest::mouseClick(in<QWidget>(name), Qt::LeftButton); }
-    // The focused control, with "*" when its whole text is selected.
-    QString focus() const {
-        auto* e = qobject_cast<QLineEdit*>(dialog_->focusWidget());
-        return dialog_->focusWidget()->objectName() + (e && e->selectedText() == e->text() ? "*" : "");
-    }
 
     QDialog* dialog_ = nullptr;
 };
@@ -54,48 +45,37 @@ protected:
 // option; Lookup with none chosen does nothing. Text that is not a number
 // keeps the value last used and stays as typed; nothing beeps.
 TEST_F(SteamTableScreen, LooksUpTheChosenOptionAndCalculates) {
-    const QString degF = QString::fromUtf8("\u00B0F");
-    open([&, this](QDialog&) {
-        const auto entries = [this] { return texts({"txtPsiaIn", "lblpsia1", "txtTempIn", "lblDegF1"}); };
+    open([this](QDialog&) {
+        const auto entries = {"txtPsiaIn", "lblpsia1", "txtTempIn", "lblDegF1", "txtTemp", "txtPsia", "txtDens"};
         click("btnLookup");
-        EXPECT_EQ(entries() + lookedUp(), QStringList({"-", "-", "-", "-", "", "", ""}));
-        in("txtTempIn")->setText("212");
-        click("optTemp");
-        EXPECT_EQ(std::tuple(entries(), focus()),
-                  std::tuple(QStringList({"-", "-", "212", degF}), "txtTempIn*"));
+        EXPECT_EQ(texts(entries), QStringList({"-", "-", "-", "-", "", "", "", "btnLookup"}));
+        in("txtTempIn")->setText("212"), click("optTemp");
+        EXPECT_EQ(texts(entries), QStringList({"-", "-", "212", QString::fromUtf8("\u00B0F"), "", "", "", "txtTempIn*"}));
         click("optPress");
-        EXPECT_EQ(std::tuple(entries(), focus()),
-                  std::tuple(QStringList({"14.696", "PSIA", "-", "-"}), "txtPsiaIn*"));
-        EXPECT_EQ(lookedUp(), QStringList({"", "", ""}));
+        EXPECT_EQ(texts(entries), QStringList({"14.696", "PSIA", "-", "-", "", "", "", "txtPsiaIn*"}));
         QTest::keyClick(in("txtPsiaIn"), Qt::Key_Return);
-        EXPECT_EQ(lookedUp(), QStringList({"212.0", "14.696", "0.0373"}));
-        in("txtPsiaIn")->setText("100");
-        click("txtPsiaIn");
-        EXPECT_EQ(std::tuple(lookedUp().at(1), focus()), std::tuple("100.0", "txtPsiaIn*"));
+        EXPECT_EQ(texts({"txtTemp", "txtPsia", "txtDens"}), QStringList({"212.0", "14.696", "0.0373", "txtPsiaIn*"}));
+        in("txtPsiaIn")->setText("100"), click("txtPsiaIn");
+        EXPECT_EQ(texts({"txtPsia"}), QStringList({"100.0", "txtPsiaIn*"}));
         enterIn("txtPsiaIn", "abc");
-        EXPECT_EQ(std::tuple(lookedUp().at(1), in("txtPsiaIn")->text()), std::tuple("100.0", "abc"));
-        click("optTemp");
-        in<QWidget>("btnLookup")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(texts({"txtPsia", "txtPsiaIn"}), QStringList({"100.0", "abc", "txtPsiaIn"}));
+        click("optTemp"), in<QWidget>("btnLookup")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(in<QWidget>("btnLookup"), Qt::Key_Return);
-        EXPECT_EQ(std::tuple(lookedUp().at(1), focus()), std::tuple("14.696", "btnLookup"));
+        EXPECT_EQ(texts({"txtPsia"}), QStringList({"14.696", "btnLookup"}));
 
         // Calculation: Enter calculates and moves to the other entry with its
         // text selected; a click into an entry and Calculate calculate too.
         // Text that is not a number keeps the value last used; empty text is
         // 0. Nothing is looked up.
         enterIn("txtTempIn2", "500");
-        EXPECT_EQ(std::tuple(calculated().at(0), focus()), std::tuple("500.0", "txtPsiaIn2*"));
+        EXPECT_EQ(texts({"txtTemp2"}), QStringList({"500.0", "txtPsiaIn2*"}));
         QTest::keyClicks(in("txtPsiaIn2"), "100"), QTest::keyClick(in("txtPsiaIn2"), Qt::Key_Return);
-        EXPECT_EQ(focus(), "txtTempIn2*");
+        EXPECT_EQ(texts({"txtPSIA2"}), QStringList({"100.0", "txtTempIn2*"}));
         enterIn("txtTempIn2", "x");
-        EXPECT_EQ(std::tuple(calculated(), focus()),
-                  std::tuple(QStringList({"500.0", "100.0", "0.179"}), "txtPsiaIn2*"));
-        in("txtTempIn2")->setText("800");
-        click("btnCalculate");
-        in("txtPsiaIn2")->setText("");
-        click("txtPsiaIn2");
-        EXPECT_EQ(calculated().mid(0, 2) + lookedUp(),
-                  QStringList({"800.0", "0.0", "212.0", "14.696", "0.0373"}));
+        EXPECT_EQ(texts({"txtTemp2", "txtPSIA2", "txtDens2"}), QStringList({"500.0", "100.0", "0.179", "txtPsiaIn2*"}));
+        in("txtTempIn2")->setText("800"), click("btnCalculate"), in("txtPsiaIn2")->setText(""), click("txtPsiaIn2");
+        EXPECT_EQ(texts({"txtTemp2", "txtPSIA2", "txtTemp", "txtPsia", "txtDens"}),
+                  QStringList({"800.0", "0.0", "212.0", "14.696", "0.0373", "txtPsiaIn2*"}));
     });
     EXPECT_EQ(beeps, 0);
 }
@@ -103,12 +83,8 @@ TEST_F(SteamTableScreen, LooksUpTheChosenOptionAndCalculates) {
 // However the dialog is closed, it unloads and the gas/steam case is again
 // what its own entries give.
 TEST_F(SteamTableScreen, ClosingGivesTheGasCaseBack) {
-    const auto gasCase = [] {
-        const auto& S = shared();
-        return std::tuple(S.PressPsia, S.TempDegR, S.DensityLbFt3, S.ViscCp, S.FlowAcfm);
-    };
-    type("txtPressIn", "35");
-    enter("txtPressIn");
+    const auto gasCase = [&S = shared()] { return std::tuple(S.PressPsia, S.TempDegR, S.DensityLbFt3, S.ViscCp, S.FlowAcfm); };
+    fill("txtPressIn", "35");
     const auto before = gasCase();
     for (const std::string way : {"cmdClose", "Esc", "title bar"}) {
         open([&, this](QDialog& d) {
