@@ -148,10 +148,7 @@ void frmInputScrn::createMenus() {
     addSeparator(file);
     addCommand(file, "Calculate Flow", "mnuCalcFlow", {}, [this] { findMeter(); });
     addSeparator(file);
-    addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { close_(); });
-    addSeparator(file);
-    addCommand(file, "Exit", "mnuExit", QKeySequence("Ctrl+X"),
-               [] { Shell::instance().exitProgram(); });
+    addCloseAndExit(file, [this] { close_(); });
 
     QMenu* tools = addMenu("Tools", "mnuTools");
     addCommand(tools, "Size Liquid Meter", "mnuSizeLiquid", {}, [] {
@@ -172,8 +169,7 @@ void frmInputScrn::createMenus() {
     addSeparator(tools);
     addCommand(tools, "Set Defaults", "mnuDefaultValues", {}, [this] { setDefaults(); });
 
-    addMenuBarCommand("Help", "mnuHelp", [] { Shell::instance().showModal("frmHelp"); });
-    addMenuBarCommand("About", "mnuAbout", [] { Shell::instance().showModal("frmAbout"); });
+    addHelpAndAbout();
 }
 
 void frmInputScrn::createEventTable() {

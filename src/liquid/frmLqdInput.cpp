@@ -156,10 +156,7 @@ void frmLqdInput::createMenus() {
     });
     addCommand(file, "Calculate Flow", "mnuCalcFlow", {}, [this] { findMeter(); });
     addSeparator(file);
-    addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { close_(); });
-    addSeparator(file);
-    addCommand(file, "Exit", "mnuExit", QKeySequence("Ctrl+X"),
-               [] { Shell::instance().exitProgram(); });
+    addCloseAndExit(file, [this] { close_(); });
 
     QMenu* tools = addMenu("Tools", "mnuTools");
     addCommand(tools, "Size Gas/Steam Meter", "mnuSizeGasSteam", {},
@@ -178,8 +175,7 @@ void frmLqdInput::createMenus() {
     addCommand(tools, "Back Pressure Calculation", "mnuBackPressCalc", {},
                [] { Shell::instance().showModal("frmLqdBackPrsCalc"); });
 
-    addMenuBarCommand("Help", "mnuHelp", [] { Shell::instance().showModal("frmHelp"); });
-    addMenuBarCommand("About", "mnuAbout", [] { Shell::instance().showModal("frmAbout"); });
+    addHelpAndAbout();
 }
 
 void frmLqdInput::createEventTable() {

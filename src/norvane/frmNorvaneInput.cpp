@@ -221,10 +221,7 @@ void frmNorvaneInput::createMenus() {
     addCommand(file, "Print", "mnuPrint", QKeySequence("Ctrl+P"),
                [] { printReport([] { return modnrvPrintResults(); }); });
     addSeparator(file);
-    addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { close_(); });
-    addSeparator(file);
-    addCommand(file, "Exit", "mnuExit", QKeySequence("Ctrl+X"),
-               [] { Shell::instance().exitProgram(); });
+    addCloseAndExit(file, [this] { close_(); });
 
     // The tools, a separator between each two.
     QMenu* tools = addMenu("Tools", "mnuTools");
@@ -241,8 +238,7 @@ void frmNorvaneInput::createMenus() {
         addCommand(tools, std::get<0>(items[k]), std::get<1>(items[k]), {}, std::get<2>(items[k]));
     }
 
-    addMenuBarCommand("Help", "mnuHelp", modal("frmHelp"));
-    addMenuBarCommand("About", "mnuAbout", modal("frmAbout"));
+    addHelpAndAbout();
 }
 
 // ---- Event table ---------------------------------------------------------

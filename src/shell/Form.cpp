@@ -116,4 +116,16 @@ QAction* Form::addSeparator(QMenu* menu, const char* objectName) {
     return action;
 }
 
+void Form::addCloseAndExit(QMenu* file, std::function<void()> close) {
+    addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), std::move(close));
+    addSeparator(file);
+    addCommand(file, "Exit", "mnuExit", QKeySequence("Ctrl+X"),
+               [] { Shell::instance().exitProgram(); });
+}
+
+void Form::addHelpAndAbout() {
+    addMenuBarCommand("Help", "mnuHelp", [] { Shell::instance().showModal("frmHelp"); });
+    addMenuBarCommand("About", "mnuAbout", [] { Shell::instance().showModal("frmAbout"); });
+}
+
 }  // namespace quorin

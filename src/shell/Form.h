@@ -60,6 +60,11 @@ protected:
     QAction* addCommand(QMenu* menu, const QString& title, const char* objectName,
                         const QKeySequence& shortcut, std::function<void()> command);
     QAction* addSeparator(QMenu* menu, const char* objectName = nullptr);
+    // What the File menu of every workflow screen ends with: "Close" (Ctrl+C)
+    // running `close`, a separator, "Exit" (Ctrl+X) ending the program.
+    void addCloseAndExit(QMenu* file, std::function<void()> close);
+    // The Help and About commands of the menu bar.
+    void addHelpAndAbout();
 
 private:
     QList<QAction*> menuBarItems_;
