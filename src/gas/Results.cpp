@@ -135,16 +135,6 @@ GasResultsView modGasResults() {
 
 void storeGasResults(const GasResultsView& v) {
     auto& S = shared();
-    S.FlowScfm = v.FlowScfm;
-    S.FlowCuMtrHr = v.FlowCuMtrHr;
-    S.FlowNmCuMtrHr = v.FlowNmCuMtrHr;
-    S.FlowPpm = v.FlowPpm;
-    S.FlowPph = v.FlowPph;
-    S.FlowKgHr = v.FlowKgHr;
-    S.VelFps = v.VelFps;
-    S.VelFpm = v.VelFpm;
-    S.VelMps = v.VelMps;
-    S.FlowLpm = v.FlowLpm;
     S.FlowRangeFlag = v.flowOutOfRange;
     S.PressRangeFlag = v.pressOutOfRange;
     S.TempRangeFlag = v.tempOutOfRange;

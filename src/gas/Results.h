@@ -62,9 +62,9 @@ struct GasResultsView : ResultsCase {
 // The view of the last selection, from the case record; writes nothing.
 GasResultsView modGasResults();
 
-// What the case record keeps of the results shown: the derived flows and
-// the four range flags (FlowRangeFlag, PressRangeFlag, TempRangeFlag,
-// ReyRangeFlag). The command that shows the results stores them.
+// What the case record keeps of the results shown: the four range flags
+// (FlowRangeFlag, PressRangeFlag, TempRangeFlag, ReyRangeFlag). The command
+// that shows the results stores them.
 void storeGasResults(const GasResultsView& view);
 
 // The texts of the results screen's boxes and lists.

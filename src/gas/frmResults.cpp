@@ -68,7 +68,7 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     addMenuBarCommand("Print", "mnuPrint", print);
 
     // Load: the results of the last selection; the case record keeps their
-    // flags and flows.
+    // range flags.
     view_ = modGasResults();
     storeGasResults(view_);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);

@@ -32,4 +32,8 @@ inline constexpr double kLqdWaterLbFt3 = 62.3663;
 // "lbm/ft^3". modLqdDens then gives the working density.
 void modLqdGravityDensity();
 
+// The message of a viscosity entry that is not a number (or is empty).
+inline constexpr const char* kLqdInvalidViscosity =
+    "Invalid Viscosity Value.  Please enter a number.";
+
 }  // namespace quorin

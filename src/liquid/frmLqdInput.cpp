@@ -32,7 +32,6 @@ namespace {
 
 const QString kDataFilter = "Data File (*.dat)";
 
-constexpr const char* kInvalidViscosity = "Invalid Viscosity Value.  Please enter a number.";
 
 // The density and specific-gravity boxes take digits and points only.
 void digitsAndPointsOnly(QLineEdit* box) {
@@ -259,7 +258,7 @@ void frmLqdInput::viscosityBox(Trigger trigger) {
     const bool blank = txtViscIn->text().trimmed().isEmpty();
     if (blank) events_->refuse(txtViscIn, FieldEvents::Refusal::Restore);
     if (blank || !events_->takeNumber(txtViscIn, S.LqdViscIn, FieldEvents::Refusal::Restore)) {
-        seams().message(kInvalidViscosity, MsgIcon::None);
+        seams().message(kLqdInvalidViscosity, MsgIcon::None);
         return;
     }
     modLqdVisc();

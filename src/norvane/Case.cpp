@@ -111,10 +111,7 @@ void flowFromExpansion() {
 // CY, velocities, DP.
 void recalcFromConditions() {
     modnrvTemp();
-    modnrvPressCalc();
-    modnrvDensCalc();
-    modnrvThermExpCor();
-    flowFromExpansion();
+    nrvPressUnitChanged();
 }
 
 }  // namespace
@@ -224,6 +221,43 @@ void nrvBaseTempChanged() {
 void nrvBasePressChanged() {
     nrvBaseDerived();
     nrvPressChanged();
+}
+
+NrvEntry nrvFluidStateEntered(std::string_view text) {
+    auto& S = shared();
+    const NrvState state = nrvState(text);
+    if (state == NrvState::None) return NrvEntry::Refused;
+    if (state == nrvState(S.FluidState)) return NrvEntry::Unchanged;
+    S.FluidState = nrvFluidStates()[state == NrvState::Gas ? 0 : state == NrvState::Steam ? 1 : 2];
+    nrvFluidStateChanged();
+    return NrvEntry::Changed;
+}
+
+void nrvLineSizeEntered(float size) {
+    auto& S = shared();
+    if (size == S.LineSize) {
+        modnrvFlowCoeK();
+        return;
+    }
+    S.LineSize = size;
+    nrvLineSizeChanged();
+}
+
+void nrvLineOrientEntered(const std::string& orientation, const std::string& listedDir,
+                          bool byEnter) {
+    auto& S = shared();
+    const bool wasVertical = unitIs(S.LineOrient, "VERT");
+    S.LineOrient = orientation;
+    if (!unitIs(S.LineOrient, "VERT")) S.FlowDir = "HORIZ";
+    else S.FlowDir = byEnter && !wasVertical ? "UP" : listedDir;
+}
+
+NrvEntry nrvFlowUnitEntered(const std::string& unit) {
+    auto& S = shared();
+    if (upper(unit) == upper(S.FlowUnit)) return NrvEntry::Unchanged;
+    S.FlowUnit = unit;
+    nrvFlowUnitChanged();
+    return NrvEntry::Changed;
 }
 
 bool nrvShowsBarrelHint(std::string_view flowUnit) { return unitIs(flowUnit, "BBL/DAY"); }

@@ -116,6 +116,28 @@ void nrvFlowUnitChanged();
 // BaseTemp -> BaseTempC; BasePress -> BasePressKg.
 void nrvBaseDerived();
 
+// ---- Entries that only change the case when they change it ---------------
+// What an entry did to the case.
+enum class NrvEntry { Refused, Unchanged, Changed };
+// A fluid state typed or picked: a text that is not a state is refused; the
+// state the case already has (however spelled) changes nothing; a new one is
+// stored as the list spells it and brings its fluid, flow unit and defaults
+// (nrvFluidStateChanged).
+NrvEntry nrvFluidStateEntered(std::string_view text);
+// A nominal line size entered: the size the case already has only checks
+// its flow coefficient again (modnrvFlowCoeK), so a typed inside diameter,
+// wall, schedule or material stays; a new one brings its pipe
+// (nrvLineSizeChanged).
+void nrvLineSizeEntered(float size);
+// A line orientation chosen: a horizontal line flows "HORIZ"; a vertical one
+// flows `listedDir` (the direction list's choice), or "UP" when Enter leads
+// into it from a horizontal line.
+void nrvLineOrientEntered(const std::string& orientation, const std::string& listedDir,
+                          bool byEnter);
+// A flow unit chosen: the unit the case already has (any case) changes
+// nothing; a new one brings its base conditions (nrvFlowUnitChanged).
+NrvEntry nrvFlowUnitEntered(const std::string& unit);
+
 // ---- What an entry recalculates ------------------------------------------
 // Each runs the routines an entry of the screen needs, in this order, once
 // the entered value is in the case.

@@ -17,11 +17,8 @@
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
-#include "state/Hooks.h"
 #include "state/SharedState.h"
 #include "state/Text.h"
-#include "tools/frmConvert.h"
-#include "tools/frmPipeChart.h"
 
 namespace quorin {
 
@@ -230,8 +227,8 @@ void frmNorvaneInput::createMenus() {
         {"Size Vortex Gas/Steam Meter", "mnuGasSteam", [this] { changeWorkflow("GAS"); }},
         {"Size Vortex Liquid Meter", "mnuSizeLiquid", [this] { changeWorkflow("LIQUID"); }},
         {"Steam Table", "mnuSteamTable", modal("frmSteamTable")},
-        {"Pipe Chart", "mnuPipeChart", modal(frmPipeChart::kName)},
-        {"Convert to Inches", "mnuConvert", modal(frmConvert::kName)},
+        {"Pipe Chart", "mnuPipeChart", modal("frmPipeChart")},
+        {"Convert to Inches", "mnuConvert", modal("frmConvert")},
         {"Set Defaults", "mnuDefaults", [this] { loadDefaults(); }}};
     for (size_t k = 0; k < std::size(items); ++k) {
         if (k > 0) addSeparator(tools);
@@ -309,67 +306,41 @@ void frmNorvaneInput::createEventTable() {
 
 // ---- Commits -------------------------------------------------------------
 
-// A new fluid state brings its fluid, flow unit, defaults and layout. A text
-// that is not a state is selected for correction; the state the case already
-// has changes nothing, so passing through the box keeps the entered case.
+// A new fluid state brings its fluid, flow unit, defaults and layout; a text
+// that is not a state is selected for correction.
 bool frmNorvaneInput::fluidStateBox() {
-    auto& S = shared();
-    const NrvState state = nrvState(s(cboFluidState->currentText()));
-    if (state == NrvState::None) {
+    const NrvEntry entry = nrvFluidStateEntered(s(cboFluidState->currentText()));
+    if (entry == NrvEntry::Refused) {
         events_->select(cboFluidState);
         return false;
     }
-    if (state == nrvState(S.FluidState)) {
-        refresh();  // the state as the case spells it
-        return true;
+    if (entry == NrvEntry::Changed) {
+        const NrvState state = nrvState(shared().FluidState);
+        showLayout(state);
+        fillLists(state);
     }
-    S.FluidState = nrvFluidStates()[state == NrvState::Gas ? 0 : state == NrvState::Steam ? 1 : 2];
-    nrvFluidStateChanged();
-    showLayout(state);
-    fillLists(state);
-    refresh();
+    refresh();  // the state as the case spells it
     return true;
 }
 
-// A new nominal size brings its pipe dimensions, schedule and material; the
-// size the case already has changes nothing, so passing through the box
-// keeps a typed inside diameter, wall, schedule or material (a size without
-// a flow coefficient is still held for correction).
 bool frmNorvaneInput::lineSizeBox() {
-    auto& S = shared();
-    const float previous = S.LineSize;
-    if (!events_->takeNumber(cboLineSize->lineEdit(), S.LineSize)) return false;
-    if (S.LineSize == previous) modnrvFlowCoeK();
-    else nrvLineSizeChanged();
-    refresh();  // the same size as the list writes it
+    float size = shared().LineSize;
+    if (!events_->takeNumber(cboLineSize->lineEdit(), size)) return false;
+    nrvLineSizeEntered(size);
+    refresh();  // the size as the list writes it
     return true;
 }
 
-// Horizontal lines flow "HORIZ"; vertical ones up or down, shown in the
-// direction list (set to "UP" when Enter leads into it from "HORIZ"; a
-// direction already chosen stays).
+// A vertical line's direction is shown in the direction list.
 void frmNorvaneInput::lineOrientBox(Trigger trigger) {
-    auto& S = shared();
-    const bool wasVertical = unitIs(S.LineOrient, "VERT");
-    S.LineOrient = s(cboLineOrient->currentText());
-    if (unitIs(S.LineOrient, "VERT")) {
-        if (trigger == Trigger::Enter && !wasVertical) selectText(cboFlowDir, "UP");
-        S.FlowDir = s(cboFlowDir->currentText());
-    } else {
-        S.FlowDir = "HORIZ";
-    }
+    nrvLineOrientEntered(s(cboLineOrient->currentText()), s(cboFlowDir->currentText()),
+                         trigger == Trigger::Enter);
+    if (unitIs(shared().LineOrient, "VERT")) selectText(cboFlowDir, shared().FlowDir);
     showFlowDirection();
 }
 
-// A new flow unit brings the base conditions that belong to it; the unit the
-// case already has changes nothing.
 void frmNorvaneInput::flowUnitBox() {
-    auto& S = shared();
-    const std::string unit = s(cboFlowUnit->currentText());
-    if (upper(unit) == upper(S.FlowUnit)) return;
-    S.FlowUnit = unit;
-    nrvFlowUnitChanged();
-    refresh();
+    if (nrvFlowUnitEntered(s(cboFlowUnit->currentText())) == NrvEntry::Changed) refresh();
 }
 
 // ---- Screen --------------------------------------------------------------

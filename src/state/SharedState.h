@@ -173,18 +173,6 @@ struct SharedState {
     std::string ResultsFileName;     // gas/steam results text file
     std::string LqdResultsFileName;  // liquid results text file
 
-    // ---- Gas/steam results: derived flows --------------------------------
-    float FlowScfm = 0;
-    float FlowCuMtrHr = 0;
-    float FlowNmCuMtrHr = 0;
-    float FlowPpm = 0;   // lb/min
-    float FlowPph = 0;   // lb/hr
-    float FlowKgHr = 0;
-    float VelFps = 0;
-    float VelFpm = 0;
-    float VelMps = 0;
-    float FlowLpm = 0;
-
     // ---- Reynolds-number routine -----------------------------------------
     float ReyVelFps = 0;   // ft/s
     double ReyDimFt = 0;   // characteristic length, ft
