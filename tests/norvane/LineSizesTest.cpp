@@ -20,7 +20,8 @@ TEST_F(LineSizes, ChartTexts) {
     for (const auto& [name, id, od, wall, series] : rows) {
         const PipeChartRow* row = pipeChartRow(name);
         ASSERT_NE(row, nullptr) << name;
-        EXPECT_EQ(std::tuple(row->id, row->od, row->wall, row->series), std::tuple(id, od, wall, series)) << name;
+        EXPECT_EQ(std::tuple(row->id, row->od, row->wall, row->series), std::tuple(id, od, wall, series))
+            << name;
     }
     ASSERT_EQ(pipeChartRows().size(), 31u);
     for (const PipeChartRow& row : pipeChartRows()) EXPECT_EQ(pipeChartRow(row.name), &row) << row.name;
