@@ -173,9 +173,7 @@ TEST_F(NorvaneCalc, EveryOfferedUnitGivesItsWorkedFigures) {
         nrvFlowUnitChanged();
         for (NrvCase which : kNrvCaseOrder) {
             NrvCaseFields c = nrvCase(S, which);
-            if (r.cy >= 0) {
-                EXPECT_TRUE(near(c.gasExpCor, r.cy, 2e-6));
-            }
+            if (r.cy >= 0) { EXPECT_TRUE(near(c.gasExpCor, r.cy, 2e-6)); }
             EXPECT_EQ(std::isnan(c.gasExpCor), std::isnan(r.cy));
             EXPECT_TRUE(near(c.dp, r.dp, r.dp < 0.01 ? 3e-3 : 2e-5));
             EXPECT_TRUE(near(c.vel, r.fps, 1e-4));
@@ -241,33 +239,20 @@ TEST_F(NorvaneCalc, EachEntryRecalculatesWhatItMoves) {
         return std::vector<double>{S.DensMax, S.ThermExpCorMax, S.GasExpCorMax, S.VelMax, S.DpMax,
                                    S.SpecGrav, S.Bfactor,       S.LineOd,       S.FlowCoe};
     };
-    const struct {
-        const char* entry;
-        void (*change)(SharedState&);
-        void (*recalc)();
-        unsigned moves;
-    } rows[] = {
-        {"flow rate", [](SharedState& S) { S.FlowRateMax = 1500; }, nrvFlowRateChanged,
-         CY | Vel | DP},
-        {"temperature", [](SharedState& S) { S.TempMax = 200; }, nrvTempChanged,
-         Dens | CE | CY | Vel | DP},
-        {"pressure", [](SharedState& S) { S.PressMax = 50; }, nrvPressChanged, Dens | CY | Vel | DP},
-        {"pressure unit", [](SharedState& S) { S.PressUnit = "BAR G"; }, nrvPressUnitChanged,
-         Dens | CY | Vel | DP},
-        {"compressibility", [](SharedState& S) { S.CompMax = 0.8f; }, nrvCompChanged,
-         Dens | CY | Vel | DP},
-        {"fluid", [](SharedState& S) { S.Fluid = "METHANE"; }, nrvFluidChanged, SG | Dens | CY | DP},
-        {"line size", [](SharedState& S) { S.LineSize = 8; }, nrvLineSizeChanged,
-         OD | K | B | CY | Vel | DP},
-        {"inside diameter", [](SharedState& S) { S.LineId = 5; }, nrvInsideDiameterChanged,
-         OD | B | CY | Vel | DP},
-        {"molecular weight", [](SharedState& S) { S.MolW = 16; }, nrvMolWeightChanged,
-         SG | Dens | CY | DP},
-        {"base temperature", [](SharedState& S) { S.BaseTemp = 32; }, nrvBaseTempChanged, CY | DP},
-        {"base pressure", [](SharedState& S) { S.BasePress = 14; }, nrvBasePressChanged,
-         Dens | CY | Vel | DP},
-        {"flow unit", [](SharedState& S) { S.FlowUnit = "Nm3/hr"; }, nrvFlowUnitChanged,
-         Dens | CY | Vel | DP},
+    const unsigned flow = CY | Vel | DP;  // CY, velocity and DP
+    const struct { const char* name; void (*set)(SharedState&); void (*recalc)(); unsigned moves; } rows[] = {
+        {"flow rate", [](auto& S) { S.FlowRateMax = 1500; }, nrvFlowRateChanged, flow},
+        {"temperature", [](auto& S) { S.TempMax = 200; }, nrvTempChanged, Dens | CE | flow},
+        {"pressure", [](auto& S) { S.PressMax = 50; }, nrvPressChanged, Dens | flow},
+        {"pressure unit", [](auto& S) { S.PressUnit = "BAR G"; }, nrvPressUnitChanged, Dens | flow},
+        {"compressibility", [](auto& S) { S.CompMax = 0.8f; }, nrvCompChanged, Dens | flow},
+        {"fluid", [](auto& S) { S.Fluid = "METHANE"; }, nrvFluidChanged, SG | Dens | CY | DP},
+        {"line size", [](auto& S) { S.LineSize = 8; }, nrvLineSizeChanged, OD | K | B | flow},
+        {"inside diameter", [](auto& S) { S.LineId = 5; }, nrvInsideDiameterChanged, OD | B | flow},
+        {"molecular weight", [](auto& S) { S.MolW = 16; }, nrvMolWeightChanged, SG | Dens | CY | DP},
+        {"base temperature", [](auto& S) { S.BaseTemp = 32; }, nrvBaseTempChanged, CY | DP},
+        {"base pressure", [](auto& S) { S.BasePress = 14; }, nrvBasePressChanged, Dens | flow},
+        {"flow unit", [](auto& S) { S.FlowUnit = "Nm3/hr"; }, nrvFlowUnitChanged, Dens | flow},
     };
     auto& S = shared();
     for (const auto& r : rows) {
@@ -275,16 +260,14 @@ TEST_F(NorvaneCalc, EachEntryRecalculatesWhatItMoves) {
         S.FlowUnit = "SCFM";
         nrvRecalcAll();
         const std::vector<double> before = figures();
-        r.change(S);
+        r.set(S);
         r.recalc();
         const std::vector<double> after = figures();
         unsigned moved = 0;
         for (size_t i = 0; i < after.size(); ++i) moved |= after[i] != before[i] ? 1u << i : 0;
-        EXPECT_EQ(moved, r.moves) << r.entry;
+        EXPECT_EQ(moved, r.moves) << r.name;
         nrvRecalcAll();
-        if (r.recalc != nrvMolWeightChanged) {
-            EXPECT_EQ(figures(), after) << r.entry;
-        }
+        if (r.recalc != nrvMolWeightChanged) { EXPECT_EQ(figures(), after) << r.name; }
     }
     // A new size brings its schedule and the carbon-steel material.
     S.LineMat = "SS";
