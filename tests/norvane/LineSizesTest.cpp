@@ -14,13 +14,13 @@ using LineSizes = CoreTest;
 // sizes is found again by its name, and no other name is.
 TEST_F(LineSizes, ChartTexts) {
     const std::array<const char*, 5> rows[] = {
-        {"1/2", ".622", ".840", ".109", "Sch 40"},  {"3/4", ".824", "1.050", ".113", "Sch 40"},
-        {"1-1/4", "1.38", "1.66", ".14", "Sch 40"}, {"3-1/2", "3.548", "4", ".226", "Sch 40"},
-        {"6", "6.065", "6.625", ".28", "Sch 40"},   {"14", "13.25", "14", ".375", "STD"}};
+        {"1/2", ".622", ".840", ".109", "Sch 40"},  {"1-1/4", "1.38", "1.66", ".14", "Sch 40"},
+        {"3-1/2", "3.548", "4", ".226", "Sch 40"}, {"14", "13.25", "14", ".375", "STD"}};
     for (const auto& [name, id, od, wall, series] : rows) {
         const PipeChartRow* row = pipeChartRow(name);
         ASSERT_NE(row, nullptr) << name;
-        EXPECT_EQ(std::tuple(row->id, row->od, row->wall, row->series), std::tuple(id, od, wall, series)) << name;
+        EXPECT_EQ(std::tuple(row->id, row->od, row->wall, row->series), std::tuple(id, od, wall, series))
+            << name;
     }
     ASSERT_EQ(pipeChartRows().size(), 31u);
     for (const PipeChartRow& row : pipeChartRows()) EXPECT_EQ(pipeChartRow(row.name), &row) << row.name;
