@@ -25,7 +25,9 @@ TEST_F(LqdInputRules, ViscosityKinds) {
 // specific gravity 0.8.
 TEST_F(LqdInputRules, SpecificGravityGivesTheDensityInPoundsPerCubicFoot) {
     auto& S = shared();
-    S.LqdDensityIn = 800, S.LqdDensUnit = "Kg/m^3", S.SpecGravity = 0.8f;
+    S.LqdDensityIn = 800;
+    S.LqdDensUnit = "Kg/m^3";
+    S.SpecGravity = 0.8f;
     modLqdGravityDensity();
     EXPECT_EQ(std::tuple(S.LqdDensityIn, S.LqdDensUnit), std::tuple(49.89304f, "lbm/ft^3"));
     modLqdDens();
@@ -39,9 +41,27 @@ TEST_F(LqdInputRules, EveryListedUnitIsOneItsConversionKnows) {
     auto& S = shared();
     using Unit = const std::string&;
     const std::pair<const std::vector<std::string>&, std::function<double(Unit)>> lists[] = {
-        {lqdFlowUnits(), [&S](Unit u) { S.LqdFlowUnit = u, S.LqdFlowGpm = NAN, modLqdGpmCalc(); return S.LqdFlowGpm; }},
-        {lqdViscUnits(), [&S](Unit u) { S.LqdViscUnit = u, S.ViscCp = NAN, modLqdVisc(); return S.ViscCp; }},
-        {lqdDensUnits(), [&S](Unit u) { S.LqdDensUnit = u, S.DensityLbFt3 = NAN, modLqdDens(); return S.DensityLbFt3; }}};
+        {lqdFlowUnits(),
+         [&S](Unit u) {
+             S.LqdFlowUnit = u;
+             S.LqdFlowGpm = NAN;
+             modLqdGpmCalc();
+             return S.LqdFlowGpm;
+         }},
+        {lqdViscUnits(),
+         [&S](Unit u) {
+             S.LqdViscUnit = u;
+             S.ViscCp = NAN;
+             modLqdVisc();
+             return S.ViscCp;
+         }},
+        {lqdDensUnits(),
+         [&S](Unit u) {
+             S.LqdDensUnit = u;
+             S.DensityLbFt3 = NAN;
+             modLqdDens();
+             return S.DensityLbFt3;
+         }}};
     water(500, 6);
     for (const auto& [units, run] : lists) {
         ASSERT_FALSE(units.empty());

@@ -65,13 +65,20 @@ protected:
     static void airAt(float psig, float degF, float pipeIn, float flow,
                       const char* flowUnit = "ACFM") {
         auto& S = shared();
-        S.AtmoPressIn = 14.696f, S.AtmoPressUnitIn = "psia";
-        S.PressIn = psig, S.PressUnitIn = "psig";
-        S.PressRefIn = 14.696f, S.PressRefUnitIn = "psia";
-        S.TempIn = degF, S.TempUnitIn = "deg F";
-        S.TempRefIn = 60, S.TempRefUnitIn = "deg F";
-        S.PipeSizeIn = pipeIn, S.PipeUnitIn = "Inches";
-        S.FlowRateIn = flow, S.FlowUnitIn = flowUnit;
+        S.AtmoPressIn = 14.696f;
+        S.AtmoPressUnitIn = "psia";
+        S.PressIn = psig;
+        S.PressUnitIn = "psig";
+        S.PressRefIn = 14.696f;
+        S.PressRefUnitIn = "psia";
+        S.TempIn = degF;
+        S.TempUnitIn = "deg F";
+        S.TempRefIn = 60;
+        S.TempRefUnitIn = "deg F";
+        S.PipeSizeIn = pipeIn;
+        S.PipeUnitIn = "Inches";
+        S.FlowRateIn = flow;
+        S.FlowUnitIn = flowUnit;
         S.MediaIn = "AIR";
         recompute();
     }
@@ -83,10 +90,13 @@ protected:
                       const char* pipeUnit = "INCHES") {
         auto& S = shared();
         loadLiquidDefaults(true);
-        S.LqdFlowRateIn = flow, S.LqdFlowUnit = flowUnit;
-        S.PipeSizeIn = pipe, S.PipeUnitIn = pipeUnit;
+        S.LqdFlowRateIn = flow;
+        S.LqdFlowUnit = flowUnit;
+        S.PipeSizeIn = pipe;
+        S.PipeUnitIn = pipeUnit;
         S.TempIn = degF;
-        S.LqdViscIn = visc, S.LqdViscUnit = viscUnit;
+        S.LqdViscIn = visc;
+        S.LqdViscUnit = viscUnit;
         modLqdRecalc();
     }
 
