@@ -43,13 +43,6 @@ TEST_F(Flow, EveryUnitConvertsToAcfm) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Hand computation: 100 SCFM of air at 100 psig and 60 deg F is
-// 100 x 14.696 / 114.696 = 12.813 ACFM.
-TEST_F(Flow, StandardFlowOfAWorkedCase) {
-    airAt(100, 60, 6, 100, "SCFM");
-    EXPECT_EQ(Format(shared().FlowAcfm, "0.000"), "12.813");
-}
-
 // The fault is reported, and the non-finite result stored (it shows "Error"
 // on the results).
 TEST_F(Flow, ANonFiniteFlowIsReportedAndStored) {

@@ -88,16 +88,10 @@ TEST_F(GasInputRules, EveryListedUnitIsOneItsConversionKnows) {
             S.*field = unit;
             S.FlowAcfm = S.PipeIdIn = S.PressPsia = S.AtmoPressPsia = kNaN;
             S.PressRefPsia = S.TempDegR = S.TempRefDegR = kNaN;
+            recompute();
             S.DensityLbFt3 = S.ViscCp = kNaN;
-            modAtmoPress();
-            modPressure();
-            modPressureRef();
-            modTemperature();
-            modTemperatureRef();
-            modPipeSize();
             modOtherDensCalc();
             modOtherViscCalc();
-            modAcfmCalc();
             for (double result : {double(S.FlowAcfm), double(S.PipeIdIn), double(S.PressPsia),
                                   double(S.AtmoPressPsia), double(S.PressRefPsia), double(S.TempDegR),
                                   double(S.TempRefDegR), S.DensityLbFt3, S.ViscCp})

@@ -72,11 +72,8 @@ TEST_F(Results, BoxTextsOfTheEnteredAndConvertedValues) {
 // which only storing the view writes. Reynolds number: hand computation for
 // 200 ACFM through QWG20 at 250 psig.
 TEST_F(Results, RangeNotesAreAddedWithTheirFlagsAndBeeps) {
-    const struct {
-        float psig, degF, pipeIn, flow, refDegF, refPsia, atmoPsia;
-        Lines notes;
-        std::string flags;
-    } rows[] = {
+    const struct { float psig, degF, pipeIn, flow, refDegF, refPsia, atmo; Lines notes; const char* flags; }
+        rows[] = {
         {250, 70, 2.067f, 100, 100, 20, 10, {}, "0000"},
         {250.1f, 70, 2.067f, 100, 60, 14.696f, 14.696f, {"**Pressure out of range"}, "0100"},
         {100, 70, 0.75f, 100, 60, 14.696f, 14.696f, {"**No meters fit parameters"}, "0000"},
@@ -95,7 +92,7 @@ TEST_F(Results, RangeNotesAreAddedWithTheirFlagsAndBeeps) {
         auto& S = shared();
         S.TempRefIn = r.refDegF;
         S.PressRefIn = r.refPsia;
-        S.AtmoPressIn = r.atmoPsia;
+        S.AtmoPressIn = r.atmo;
         recompute();
         const GasResultsScreen v = findMeter();
         EXPECT_EQ(notesOnly(v), r.notes);

@@ -39,12 +39,8 @@ protected:
 // 0.128 lb/ft^3 by the steam tables): QNS from 300 ft/min (58.905 ACFM) to its
 // 9500 ft/min (1865.33 ACFM), far below the Reynolds ceiling.
 TEST_F(Selection, HandComputedRangesAndReynoldsNumbers) {
-    const struct {
-        const char* medium;
-        float psig, degF, pipeIn, acfm;
-        int slot;
-        double reynolds, min, max;
-    } rows[] = {
+    const struct { const char* medium; float psig, degF, pipeIn, acfm; int slot; double rey, min, max; }
+        rows[] = {
         {"AIR", 100, 70, 2.067f, 100, 5, 38586, 5, 200},
         {"AIR", 100, 70, 6, 1600, 8, 69105, 23.562, 1649.34},
         {"AIR", 100, 70, 6, 1600, 9, 51524, 54.39, 2179.48},
@@ -54,7 +50,7 @@ TEST_F(Selection, HandComputedRangesAndReynoldsNumbers) {
     for (const auto& r : rows) {
         SCOPED_TRACE(::testing::Message() << r.medium << ", " << r.pipeIn << " in, slot " << r.slot);
         sized(r.medium, r.pipeIn, r.acfm, r.psig, r.degF);
-        EXPECT_TRUE(r.reynolds == 0 || near(S.OperReynolds[r.slot - 1], r.reynolds, 2e-5))
+        EXPECT_TRUE(r.rey == 0 || near(S.OperReynolds[r.slot - 1], r.rey, 2e-5))
             << S.OperReynolds[r.slot - 1];
         EXPECT_TRUE(near(S.MinFlowUser[r.slot - 1], r.min, 1e-4));
         EXPECT_TRUE(near(S.MaxFlowUser[r.slot - 1], r.max, 1e-4));

@@ -72,21 +72,16 @@ TEST_F(LiquidResults, EachMeterInCatalogueOrderWithItsOwnLowerFifteenPercentWarn
 // = 100 / 4.635 x 0.8 = 17.26 cP; 998.2 x 0.062428 = 62.3156 lbm/ft^3.
 TEST_F(LiquidResults, CaseBoxesFollowTheEnteredUnits) {
     const struct {
-        float pipe;
-        const char* pipeUnit;
-        float temp;
-        const char* tempUnit;
-        float density;
-        const char* densUnit;
+        float pipe, temp, density;
+        const char *pipeUnit, *tempUnit, *densUnit, *viscUnit;
         double visc;
-        const char* viscUnit;
         Lines boxes;
     } rows[] = {
-        {150, "MILLIMETERS", 21.1f, "deg C", 0.8f, "gm/cm^3", 100, "ssu",
+        {150, 21.1f, 0.8f, "MILLIMETERS", "deg C", "gm/cm^3", "ssu", 100,
          {"150  Millimeters", "5.9  Inches", "", "0.1902  Area Square Feet", "21.1  " + kDegree + "C",
           "69.98  " + kDegree + "F", "", "0.8 gm/cm" + kCubed, "49.9424  lbm/ft" + kCubed, "1.000e+02 ssu",
           "17.26  cP"}},
-        {6, "FEET", 529.67f, "deg R", 998.2f, "Kg/m^3", 1, "centipoise",
+        {6, 529.67f, 998.2f, "FEET", "deg R", "Kg/m^3", "centipoise", 1,
          {"", "", "", "", "", "", "", "998.2 kg/m" + kCubed, "62.3156  lbm/ft" + kCubed, " ", "1.0  cP"}}};
     auto& S = shared();
     for (const auto& r : rows) {

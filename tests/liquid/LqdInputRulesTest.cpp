@@ -1,8 +1,6 @@
 // The liquid entries' rules: the kind of each viscosity unit, the density of
 // a specific gravity, and the unit lists against the conversions that read
 // them.
-#include <functional>
-
 #include "liquid/InputRules.h"
 #include "support/CoreFixture.h"
 
@@ -38,35 +36,20 @@ TEST_F(LqdInputRules, SpecificGravityGivesTheDensityInPoundsPerCubicFoot) {
 // conversion leaves unchanged for an unknown unit is written (water at 500 GPM
 // in a 6 in line, the units of each list in turn).
 TEST_F(LqdInputRules, EveryListedUnitIsOneItsConversionKnows) {
+    auto known = [](const std::vector<std::string>& units, std::string& field, void (*run)(), auto& result) {
+        EXPECT_FALSE(units.empty());
+        for (const std::string& unit : units) {
+            field = unit;
+            result = NAN;
+            run();
+            EXPECT_TRUE(std::isfinite(result)) << unit;
+        }
+    };
     auto& S = shared();
-    using Unit = const std::string&;
-    const std::pair<const std::vector<std::string>&, std::function<double(Unit)>> lists[] = {
-        {lqdFlowUnits(),
-         [&S](Unit u) {
-             S.LqdFlowUnit = u;
-             S.LqdFlowGpm = NAN;
-             modLqdGpmCalc();
-             return S.LqdFlowGpm;
-         }},
-        {lqdViscUnits(),
-         [&S](Unit u) {
-             S.LqdViscUnit = u;
-             S.ViscCp = NAN;
-             modLqdVisc();
-             return S.ViscCp;
-         }},
-        {lqdDensUnits(),
-         [&S](Unit u) {
-             S.LqdDensUnit = u;
-             S.DensityLbFt3 = NAN;
-             modLqdDens();
-             return S.DensityLbFt3;
-         }}};
     water(500, 6);
-    for (const auto& [units, run] : lists) {
-        ASSERT_FALSE(units.empty());
-        for (const std::string& unit : units) EXPECT_TRUE(std::isfinite(run(unit))) << unit;
-    }
+    known(lqdFlowUnits(), S.LqdFlowUnit, modLqdGpmCalc, S.LqdFlowGpm);
+    known(lqdViscUnits(), S.LqdViscUnit, modLqdVisc, S.ViscCp);
+    known(lqdDensUnits(), S.LqdDensUnit, modLqdDens, S.DensityLbFt3);
 }
 
 }  // namespace

@@ -24,23 +24,18 @@ protected:
     }
     static void gasMetric() {
         loadGasDefaults();
+        airAt(6.9f, 20, 52.5f, 170, "m^3/Hr");
         auto& S = shared();
         S.CustomerIn = "Stadtwerke Musterhausen GmbH & Co. KG";  // cut to 25 characters
         S.TagNoIn = "FT-101";
-        S.PipeSizeIn = 52.5f;
         S.PipeUnitIn = "MILLIMETERS";
-        S.PressIn = 6.9f;
         S.PressUnitIn = "BAR G";
         S.AtmoPressIn = 1.01325f;
         S.AtmoPressUnitIn = "BAR A";
         S.PressRefIn = 101.325f;
         S.PressRefUnitIn = "KPa A";
-        S.TempIn = 20;
-        S.TempUnitIn = "deg C";
+        S.TempUnitIn = S.TempRefUnitIn = "deg C";
         S.TempRefIn = 0;
-        S.TempRefUnitIn = "deg C";
-        S.FlowRateIn = 170;
-        S.FlowUnitIn = "m^3/Hr";
         S.MediaIn = "NITROGEN";
         recompute();
         modGasSelection();

@@ -62,13 +62,8 @@ TEST_F(SteamTable, LooksUpWithinTheClampedRange) {
     auto& S = shared();
     for (const auto& c : cases) {
         S.SteamPsia = S.SteamTempF = -1;
-        if (c.byPressure) {
-            S.SteamPsia = c.in;
-            modSteamLookupPsia();
-        } else {
-            S.SteamTempF = c.in;
-            modSteamLookupTemp();
-        }
+        (c.byPressure ? S.SteamPsia : S.SteamTempF) = c.in;
+        c.byPressure ? modSteamLookupPsia() : modSteamLookupTemp();
         EXPECT_EQ((std::tuple(Format(S.SteamPsia, "0.0##"), Format(S.SteamTempF, "0.0#"),
                               Format(S.SteamDens, "0.0###"))),
                   (std::tuple(c.psia, c.degF, c.density)))
