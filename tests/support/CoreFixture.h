@@ -112,6 +112,20 @@ protected:
         modAcfmCalc();
     }
 
+    // Runs `convert` with each unit of a list in `field`: the result it
+    // writes for a unit it knows, not a number before, is one after.
+    template <class Result>
+    static void expectEveryUnitKnown(const std::vector<std::string>& units, std::string& field,
+                                     void (*convert)(), Result& result) {
+        EXPECT_FALSE(units.empty());
+        for (const std::string& unit : units) {
+            field = unit;
+            result = Result(NAN);
+            convert();
+            EXPECT_TRUE(std::isfinite(result)) << unit;
+        }
+    }
+
     std::vector<std::string> messages;
     int beeps = 0;
     int customGasAsked = 0;
