@@ -10,9 +10,14 @@ protected:
     // Conditions with easy numbers: P = 100, Pr = 14.696, T = 600, Tr = 519.67.
     static void flowIn(float flow, const char* unit, double density = 0.5, float psia = 100) {
         auto& S = shared();
-        S.PressPsia = psia, S.PressRefPsia = 14.696f, S.TempDegR = 600, S.TempRefDegR = 519.67f;
-        S.DensityLbFt3 = density, S.PipeAreaSqFt = 0.19635;
-        S.FlowRateIn = flow, S.FlowUnitIn = unit;
+        S.PressPsia = psia;
+        S.PressRefPsia = 14.696f;
+        S.TempDegR = 600;
+        S.TempRefDegR = 519.67f;
+        S.DensityLbFt3 = density;
+        S.PipeAreaSqFt = 0.19635;
+        S.FlowRateIn = flow;
+        S.FlowUnitIn = unit;
         modAcfmCalc();
     }
 };
@@ -38,13 +43,6 @@ TEST_F(Flow, EveryUnitConvertsToAcfm) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Hand computation: 100 SCFM of air at 100 psig and 60 deg F is
-// 100 x 14.696 / 114.696 = 12.813 ACFM.
-TEST_F(Flow, StandardFlowOfAWorkedCase) {
-    airAt(100, 60, 6, 100, "SCFM");
-    EXPECT_EQ(Format(shared().FlowAcfm, "0.000"), "12.813");
-}
-
 // The fault is reported, and the non-finite result stored (it shows "Error"
 // on the results).
 TEST_F(Flow, ANonFiniteFlowIsReportedAndStored) {
@@ -64,7 +62,10 @@ TEST_F(Flow, ANonFiniteFlowIsReportedAndStored) {
 // Hand computation: 10 ft/s x 0.5 lb/ft^3 x 0.0079167 ft / 1.2e-5 lb/(ft s).
 TEST_F(Flow, ReynoldsNumberInFootPoundSecondUnits) {
     auto& S = shared();
-    S.ReyVelFps = 10, S.DensityLbFt3 = 0.5, S.ReyDimFt = 0.0079167, S.ViscLbFtSec = 1.2e-5;
+    S.ReyVelFps = 10;
+    S.DensityLbFt3 = 0.5;
+    S.ReyDimFt = 0.0079167;
+    S.ViscLbFtSec = 1.2e-5;
     modReynolds();
     EXPECT_TRUE(near(S.ReynoldsNo, 3298.625, 1e-6));
     S.ViscLbFtSec = 0;

@@ -36,8 +36,9 @@ TEST_F(Media, SaturatedSteamMatchesTheSteamTables) {
 // has no temperature term.
 TEST_F(Media, GasesAreIdealWithALinearViscosity) {
     const struct { const char* medium; float degF; const char *density, *cp; } rows[] = {
-        {"AIR", 60, "0.51940", "0.01754"}, {"argon", 60, "0.71625", ""}, {"STEAM", 500, "0.17770", ""},
-        {"steam (saturated)", 500, "0.17770", ""}, {"acetylene", -40, "", "0.00935"}, {"ACETYLENE", 500, "", "0.00935"}};
+        {"AIR", 60, "0.51940", "0.01754"},         {"argon", 60, "0.71625", ""},
+        {"STEAM", 500, "0.17770", ""},             {"steam (saturated)", 500, "0.17770", ""},
+        {"acetylene", -40, "", "0.00935"},         {"ACETYLENE", 500, "", "0.00935"}};
     auto& S = shared();
     for (const auto& r : rows) {
         at(r.medium, 100, r.degF);
@@ -63,7 +64,11 @@ TEST_F(Media, TheScreenListLeavesOutAcetyleneAndPlainSteamAndEndsWithOther) {
 TEST_F(Media, OtherAsksForTheCustomGasAndKeepsItsValues) {
     auto& S = shared();
     S.OtherMediaFlag = true;
-    hooks().showCustomGas = [this] { ++customGasAsked, shared().SpecGravity = 0.5f, shared().DensityLbFt3 = 0.123; };
+    hooks().showCustomGas = [this] {
+        ++customGasAsked;
+        shared().SpecGravity = 0.5f;
+        shared().DensityLbFt3 = 0.123;
+    };
     at("OTHER", 100, 60);
     EXPECT_EQ(std::tuple(customGasAsked, S.OtherMediaFlag, S.DensityLbFt3), std::tuple(1, false, 0.123));
     modCalcDensVisc();
@@ -71,7 +76,9 @@ TEST_F(Media, OtherAsksForTheCustomGasAndKeepsItsValues) {
 }
 
 TEST_F(Media, ZeroTemperatureGivesANonFiniteDensityQuietly) {
-    shared().MediaIn = "AIR", shared().PressPsia = 100, shared().TempDegR = 0;
+    shared().MediaIn = "AIR";
+    shared().PressPsia = 100;
+    shared().TempDegR = 0;
     modMediaIn();
     EXPECT_FALSE(std::isfinite(shared().DensityLbFt3));
     at(kSteamSaturated, 0, 600 - 459.67f);

@@ -10,12 +10,21 @@ protected:
     void SetUp() override {
         CoreTest::SetUp();
         auto& S = shared();
-        S.MediaIn = "OTHER", S.PressPsia = 14.7f, S.TempDegR = 519.67f;
-        S.DensityLbFt3 = 9.5, S.SpecGravity = 0.75f, S.ViscLbFtSec = 2.5e-5, S.ViscCp = 0.037;
-        S.ViscCoefA = 2.6434f, S.ViscCoefB = 0.0176f;
+        S.MediaIn = "OTHER";
+        S.PressPsia = 14.7f;
+        S.TempDegR = 519.67f;
+        S.DensityLbFt3 = 9.5;
+        S.SpecGravity = 0.75f;
+        S.ViscLbFtSec = 2.5e-5;
+        S.ViscCp = 0.037;
+        S.ViscCoefA = 2.6434f;
+        S.ViscCoefB = 0.0176f;
     }
     static auto density() { return std::tuple(shared().DensityLbFt3, shared().SpecGravity); }
-    static auto viscosity() { return std::tuple(shared().ViscLbFtSec, shared().ViscCp, shared().ViscCoefA, shared().ViscCoefB); }
+    static auto viscosity() {
+        const auto& S = shared();
+        return std::tuple(S.ViscLbFtSec, S.ViscCp, S.ViscCoefA, S.ViscCoefB);
+    }
 };
 
 // Hand computations: 1.2 kg/m^3 x 0.0624 = 0.07488 lb/ft^3, gravity
@@ -29,7 +38,8 @@ TEST_F(OtherGas, DensityAndViscosityOfEveryUnit) {
         {"kg/M^3", 1.2, 0.07488, 0.9807213},       {"g/cm^3", 0.0012, 0.0749136, 0.9811614}};
     const auto viscosityBefore = viscosity();
     for (const auto& r : densities) {
-        shared().OtherDensUnit = r.unit, shared().OtherDensIn = r.entered;
+        shared().OtherDensUnit = r.unit;
+        shared().OtherDensIn = r.entered;
         modOtherDensCalc();
         EXPECT_TRUE(near(shared().DensityLbFt3, r.lbFt3, 1e-12)) << r.unit;
         EXPECT_TRUE(near(shared().SpecGravity, r.specGravity, 1e-6)) << r.unit;
@@ -40,11 +50,14 @@ TEST_F(OtherGas, DensityAndViscosityOfEveryUnit) {
         {"PASCAL.SEC", 1.8e-5, 1.209546e-5, 0.018}, {"lbm/ft.sec", 1.2095e-5, 1.2095e-5, 0.01799934358}};
     const auto densityBefore = density();
     for (const auto& r : viscosities) {
-        shared().OtherViscUnit = r.unit, shared().OtherViscIn = r.entered;
+        shared().OtherViscUnit = r.unit;
+        shared().OtherViscIn = r.entered;
         modOtherViscCalc();
         EXPECT_TRUE(near(shared().ViscLbFtSec, r.lbFtSec, 1e-9)) << r.unit;
         EXPECT_TRUE(near(shared().ViscCp, r.cp, 1e-9)) << r.unit;
-        EXPECT_TRUE(near(shared().ViscCoefA, r.unit[0] ? r.lbFtSec * 1e6 : 2.6434, 1e-7) && shared().ViscCoefB == (r.unit[0] ? 0 : 0.0176f)) << r.unit;
+        EXPECT_TRUE(near(shared().ViscCoefA, r.unit[0] ? r.lbFtSec * 1e6 : 2.6434, 1e-7) &&
+                    shared().ViscCoefB == (r.unit[0] ? 0 : 0.0176f))
+            << r.unit;
         EXPECT_EQ(density(), densityBefore) << r.unit;
     }
 }
@@ -54,14 +67,17 @@ TEST_F(OtherGas, DensityAndViscosityOfEveryUnit) {
 // is not finite.
 TEST_F(OtherGas, AnEnteredDensityComesBackFromTheGravity) {
     auto& S = shared();
-    S.OtherDensUnit = "lbm/cuft", S.OtherDensIn = 0.2;
+    S.OtherDensUnit = "lbm/cuft";
+    S.OtherDensIn = 0.2;
     modOtherDensCalc();
     modCalcDensVisc();
     EXPECT_TRUE(near(S.DensityLbFt3, 0.2, 1e-6));
-    S.DensityLbFt3 = 0, S.PressPsia = 29.4f;
+    S.DensityLbFt3 = 0;
+    S.PressPsia = 29.4f;
     modOtherSgDensity();
     EXPECT_TRUE(near(S.DensityLbFt3, 0.4, 1e-6));
-    S.PressPsia = 0, S.OtherDensIn = 0.07;
+    S.PressPsia = 0;
+    S.OtherDensIn = 0.07;
     modOtherDensCalc();
     EXPECT_EQ(std::tuple(S.DensityLbFt3, General(S.SpecGravity)), std::tuple(0.07, "Error"));
 }
@@ -72,12 +88,16 @@ TEST_F(OtherGas, AnEnteredDensityComesBackFromTheGravity) {
 // x 10^-6 lb/(ft s), 0.0229 cP, as the gas formula.
 TEST_F(OtherGas, ViscosityLawsSurviveARecalculation) {
     auto& S = shared();
-    S.OtherViscUnit = "centipoise", S.OtherViscIn = 0.018;
+    S.OtherViscUnit = "centipoise";
+    S.OtherViscIn = 0.018;
     modOtherViscCalc();
-    S.PressPsia = 100, S.TempDegR = 800;
+    S.PressPsia = 100;
+    S.TempDegR = 800;
     modCalcDensVisc();
     EXPECT_TRUE(near(S.ViscCp, 0.018, 1e-5));
-    S.TempDegR = 519.67f, S.ViscCoefA = 5, S.ViscCoefB = 0.02f;
+    S.TempDegR = 519.67f;
+    S.ViscCoefA = 5;
+    S.ViscCoefB = 0.02f;
     modOtherViscCoefs();
     EXPECT_EQ(Format(S.ViscCp, "0.0000"), "0.0229");
     const double cp = S.ViscCp;

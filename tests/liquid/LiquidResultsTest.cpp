@@ -13,7 +13,10 @@ protected:
     // The screen's texts of the results (of a Find Meter); `view` keeps the
     // results themselves.
     LiquidResultsScreen shown() { return liquidResultsScreen(view = modLqdResults(), "12-06-2026"); }
-    LiquidResultsScreen findMeter() { modLqdSelection(); return shown(); }
+    LiquidResultsScreen findMeter() {
+        modLqdSelection();
+        return shown();
+    }
     LiquidResultsView view;
     static Lines lowRangeWarning(const std::string& code) {
         return {"Warning:  Please note the maximum flow entered will be",
@@ -29,13 +32,16 @@ TEST_F(LiquidResults, WaterAt500GpmShowsTheInsertionMeterAndEveryFlow) {
     EXPECT_EQ((Lines{v.date, v.customer, v.tagNo, v.flowRate, v.media}),
               (Lines{"12-06-2026", "Quorin Dynarel Inc.", "Quorin Vortex Flow Meter", "500  GPM", "WATER"}));
     EXPECT_EQ((Lines{v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt, v.custTemp, v.tempF, v.tempC}),
-              (Lines{"6  Inches", "", "152.4  Millimeters", "0.1963  Area Square Feet", "70.0  " + kDegree + "F", "",
-                     "21.11  " + kDegree + "C"}));
-    EXPECT_EQ((Lines{v.density, v.densPcft, v.viscosity, v.viscCp}), (Lines{"", "62.3663  lbs/ft" + kCubed, " ", "1.0  cP"}));
+              (Lines{"6  Inches", "", "152.4  Millimeters", "0.1963  Area Square Feet",
+                     "70.0  " + kDegree + "F", "", "21.11  " + kDegree + "C"}));
+    EXPECT_EQ((Lines{v.density, v.densPcft, v.viscosity, v.viscCp}),
+              (Lines{"", "62.3663  lbs/ft" + kCubed, " ", "1.0  cP"}));
     EXPECT_EQ((Lines{v.gpm, v.lpm, v.cfm, v.cuMtrHr, v.fps, v.fpm, v.mps, v.pph, v.kgHr}),
-              (Lines{"500.00", "1892.71", "66.84", "113.56", "5.67", "340.41", "1.73", "250114.83", "113446.93"}));
+              (Lines{"500.00", "1892.71", "66.84", "113.56", "5.67", "340.41", "1.73", "250114.83",
+                     "113446.93"}));
     EXPECT_EQ((Lines{v.minUnit, v.maxUnit}), (Lines{"GPM", "GPM"}));
-    EXPECT_EQ((std::tuple(v.meters, v.flowLow, v.flowHi)), (std::tuple(Lines{"QNL"}, Lines{"157.0"}, Lines{"1586.0"})));
+    EXPECT_EQ((std::tuple(v.meters, v.flowLow, v.flowHi)),
+              (std::tuple(Lines{"QNL"}, Lines{"157.0"}, Lines{"1586.0"})));
     EXPECT_TRUE(v.errors.empty() && !view.beep);
 }
 
@@ -65,21 +71,31 @@ TEST_F(LiquidResults, EachMeterInCatalogueOrderWithItsOwnLowerFifteenPercentWarn
 // know fills none. Hand computations: 0.8 x 62.428 = 49.9424 lbm/ft^3; 100 SSU
 // = 100 / 4.635 x 0.8 = 17.26 cP; 998.2 x 0.062428 = 62.3156 lbm/ft^3.
 TEST_F(LiquidResults, CaseBoxesFollowTheEnteredUnits) {
-    const struct { float pipe; const char* pipeUnit; float temp; const char* tempUnit; float density;
-                   const char* densUnit; double visc; const char* viscUnit; Lines boxes; } rows[] = {
-        {150, "MILLIMETERS", 21.1f, "deg C", 0.8f, "gm/cm^3", 100, "ssu",
+    const struct {
+        float pipe, temp, density;
+        const char *pipeUnit, *tempUnit, *densUnit, *viscUnit;
+        double visc;
+        Lines boxes;
+    } rows[] = {
+        {150, 21.1f, 0.8f, "MILLIMETERS", "deg C", "gm/cm^3", "ssu", 100,
          {"150  Millimeters", "5.9  Inches", "", "0.1902  Area Square Feet", "21.1  " + kDegree + "C",
-          "69.98  " + kDegree + "F", "", "0.8 gm/cm" + kCubed, "49.9424  lbm/ft" + kCubed, "1.000e+02 ssu", "17.26  cP"}},
-        {6, "FEET", 529.67f, "deg R", 998.2f, "Kg/m^3", 1, "centipoise",
+          "69.98  " + kDegree + "F", "", "0.8 gm/cm" + kCubed, "49.9424  lbm/ft" + kCubed, "1.000e+02 ssu",
+          "17.26  cP"}},
+        {6, 529.67f, 998.2f, "FEET", "deg R", "Kg/m^3", "centipoise", 1,
          {"", "", "", "", "", "", "", "998.2 kg/m" + kCubed, "62.3156  lbm/ft" + kCubed, " ", "1.0  cP"}}};
     auto& S = shared();
     for (const auto& r : rows) {
         water(500, r.pipe, "GPM", r.visc, r.viscUnit, 70, r.pipeUnit);
-        S.TempIn = r.temp, S.TempUnitIn = r.tempUnit, S.LqdDensityIn = r.density, S.LqdDensUnit = r.densUnit;
+        S.TempIn = r.temp;
+        S.TempUnitIn = r.tempUnit;
+        S.LqdDensityIn = r.density;
+        S.LqdDensUnit = r.densUnit;
         modLqdRecalc();
         const LiquidResultsScreen v = shown();
-        EXPECT_EQ((Lines{v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt, v.custTemp, v.tempF, v.tempC, v.density,
-                         v.densPcft, v.viscosity, v.viscCp}), r.boxes) << r.pipeUnit;
+        EXPECT_EQ((Lines{v.pipeSize, v.pipeSizeIn, v.pipeSizeMM, v.areaSqFt, v.custTemp, v.tempF, v.tempC,
+                         v.density, v.densPcft, v.viscosity, v.viscCp}),
+                  r.boxes)
+            << r.pipeUnit;
     }
 }
 
@@ -91,7 +107,8 @@ TEST_F(LiquidResults, BoxesShowErrorWhereTheirSourceIsNoNumber) {
     modLqdRecalc();
     LiquidResultsScreen v = findMeter();
     EXPECT_EQ((Lines{v.gpm, v.lpm, v.cfm, v.cuMtrHr, v.fps, v.fpm, v.mps, v.pph, v.kgHr, v.densPcft}),
-              (Lines{"Error", "Error", "Error", "Error", "Error", "Error", "Error", "Error", "Error", "0.0  lbs/ft" + kCubed}));
+              (Lines{"Error", "Error", "Error", "Error", "Error", "Error", "Error", "Error", "Error",
+                     "0.0  lbs/ft" + kCubed}));
     EXPECT_TRUE(v.meters.empty() && v.flowLow.empty() && v.flowHi.empty() && view.beep);
     EXPECT_EQ(v.errors, Lines{"**No meters fit parameters"});
     water(500, 6.0f);

@@ -55,7 +55,10 @@ TEST_F(LiquidSelection, InsertionRangesRoundHalvesToEven) {
     auto& S = shared();
     modMeterSpecs();
     for (const auto& [cSt, minUser] : {std::pair{1.0, 78.0f}, std::pair{1.0125, 80.0f}}) {
-        S.PipeIdIn = 6, S.LqdViscFt2s = cSt * 1.076391e-5, S.LqdFlowRateIn = 1, S.LqdFlowGpm = 2;
+        S.PipeIdIn = 6;
+        S.LqdViscFt2s = cSt * 1.076391e-5;
+        S.LqdFlowRateIn = 1;
+        S.LqdFlowGpm = 2;
         modLqdLowCalc();
         EXPECT_EQ(std::tuple(S.MinFlowUser[32], S.MaxFlowUser[32]), std::tuple(minUser, 793.0f)) << cSt;
     }
@@ -69,7 +72,8 @@ TEST_F(LiquidSelection, EveryFindMeterStartsAfreshAndSetDefaultsClearsTheSlots) 
         ASSERT_EQ(sized(500, 6.0f), Codes{"QNL"});
         S.ChartMinFlowGpm[32] = S.ChartMaxFlowGpm[32] = 7;
         EXPECT_EQ(sized(0, pipeIn), Codes{}) << pipeIn;
-        EXPECT_EQ(std::tuple(S.ChartMinFlowGpm[32], S.ChartMaxFlowGpm[32], S.MeterModel[8]), std::tuple(0.0f, 0.0f, ""));
+        EXPECT_EQ(std::tuple(S.ChartMinFlowGpm[32], S.ChartMaxFlowGpm[32], S.MeterModel[8]),
+                  std::tuple(0.0f, 0.0f, ""));
         for (int i = 24; i < 40; ++i) EXPECT_EQ(S.MinFlowUser[i], 0) << pipeIn << " slot " << i + 1;
     }
     EXPECT_TRUE(std::isnan(S.FlowUnitFactor[34]) && std::isnan(S.MaxFlowUser[34]));
@@ -92,7 +96,8 @@ TEST_F(LiquidSelection, PipeBandsAndFlowLimits) {
         {1.0f, 49, {"QWL10"}}, {1.0f, 49.01f, {}}, {2.5f, 440, {"QWL30"}}, {2.5f, 440.01f, {}},
         {6.0f, 18, {"QNL"}, "FPS"}, {6.0f, 18.01f, {}, "FPS"}, {6.0f, 157, {"QNL"}}, {6.0f, 156.99f, {}}};
     for (const auto& r : rows)
-        EXPECT_EQ(sized(r.flow, r.pipeIn, 1, r.unit), r.codes) << r.flow << " " << r.unit << " in " << r.pipeIn;
+        EXPECT_EQ(sized(r.flow, r.pipeIn, 1, r.unit), r.codes)
+            << r.flow << " " << r.unit << " in " << r.pipeIn;
     sized(100, 1.0f);
     const float minimum = shared().RangeMinGpm[34];
     EXPECT_EQ(sized(minimum, 1.0f), Codes{"QWL10"});
@@ -121,7 +126,8 @@ TEST_F(LiquidSelection, ReynoldsAndTemperatureLimits) {
         S.TempDegF = t.degF;
         modLqdTempSel();
         for (int slot = 25; slot <= 40; ++slot)
-            EXPECT_EQ(S.MeterModel[slot] == "X", slot <= 32 ? t.lowKept : t.highKept) << slot << " at " << t.degF;
+            EXPECT_EQ(S.MeterModel[slot] == "X", slot <= 32 ? t.lowKept : t.highKept)
+                << slot << " at " << t.degF;
     }
 }
 

@@ -14,7 +14,9 @@ protected:
         shared().InputFileName = shared().LqdInputFileName = (makeDir() / "case.dat").string();
     }
     // Every value the two case files hold.
-    static std::string wholeCase() { return gasCaseFileBytes() + liquidCaseFileBytes() + (shared().OtherMediaFlag ? "T" : "F"); }
+    static std::string wholeCase() {
+        return gasCaseFileBytes() + liquidCaseFileBytes() + (shared().OtherMediaFlag ? "T" : "F");
+    }
     // How many files the folder holds (no file left beside a saved one).
     long files() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator{}); }
 };
@@ -26,11 +28,14 @@ TEST_F(CaseFiles, TheLiquidStartUpFileIsItsFourteenLinesAndACaseComesBackExactly
     writeFile(dir / "case.dat", std::string(2000, 'x'));
     loadLiquidDefaults(true);
     ASSERT_FALSE(modLqdSaveInputData());
-    EXPECT_EQ(std::tuple(readFile(dir / "case.dat"), files()),
-              std::tuple(readFile(fs::path(__FILE__).parent_path() / "../../fuzz/corpus/liquid-start-up.dat"), 1));
+    const fs::path seed = fs::path(__FILE__).parent_path() / "../../fuzz/corpus/liquid-start-up.dat";
+    EXPECT_EQ(std::tuple(readFile(dir / "case.dat"), files()), std::tuple(readFile(seed), 1));
     auto& S = shared();
-    S.CustomerIn = "Smith, Jones & M\u00FCller", S.TagNoIn = "FT-7 \"east\"";
-    S.LqdViscIn = 0.000123, S.LqdViscUnit = "lbm/ft-sec", S.LqdDensityIn = 1010.25f;
+    S.CustomerIn = "Smith, Jones & M\u00FCller";
+    S.TagNoIn = "FT-7 \"east\"";
+    S.LqdViscIn = 0.000123;
+    S.LqdViscUnit = "lbm/ft-sec";
+    S.LqdDensityIn = 1010.25f;
     ASSERT_FALSE(modLqdSaveInputData());
     const std::string saved = liquidCaseFileBytes();
     loadLiquidDefaults(false);
@@ -46,11 +51,14 @@ TEST_F(CaseFiles, TheOtherGasIsMarkedOnLine21AndItsNameComesBack) {
     auto& S = shared();
     for (const auto& [medium, line21] : {std::pair{"other", "#TRUE#"}, std::pair{"AIR", "#FALSE#"}}) {
         loadGasDefaults();
-        S.MediaIn = medium, S.OtherMediaName = "Freon 22";
+        S.MediaIn = medium;
+        S.OtherMediaName = "Freon 22";
         ASSERT_FALSE(modSaveInputData()) << medium;
         const std::string bytes = readFile(dir / "case.dat");
-        EXPECT_EQ(std::tuple(split(bytes)[20], split(bytes)[21]), std::tuple(line21, "\"Freon 22\"")) << medium;
-        loadGasDefaults(), S.OtherMediaName.clear();
+        EXPECT_EQ(std::tuple(split(bytes)[20], split(bytes)[21]), std::tuple(line21, "\"Freon 22\""))
+            << medium;
+        loadGasDefaults();
+        S.OtherMediaName.clear();
         ASSERT_FALSE(modOpenInputData()) << medium;
         EXPECT_EQ(gasCaseFileBytes(), bytes) << medium;
     }
@@ -69,7 +77,8 @@ TEST_F(CaseFiles, AFailedOpenLeavesTheCaseAsItWasAndSaysWhy) {
     auto& S = shared();
     fs::create_directory(dir / "folder.dat");
     for (const auto& r : rows) {
-        loadGasDefaults(), loadLiquidDefaults(false);
+        loadGasDefaults();
+        loadLiquidDefaults(false);
         writeFile(dir / "case.dat", r.contents);
         S.InputFileName = S.LqdInputFileName = (dir / r.path).string();
         const std::string before = wholeCase();
@@ -91,8 +100,10 @@ TEST_F(CaseFiles, AFailedSaveSaysWhyAndLeavesWhatWasThere) {
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const FileError error = modSaveInputData();
-    ::setrlimit(RLIMIT_FSIZE, &saved), std::signal(SIGXFSZ, previous);
-    EXPECT_EQ(std::tuple(error.number, error.text, readFile(dir / "case.dat"), files()), std::tuple(61, "Disk full", "old", 1));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(std::tuple(error.number, error.text, readFile(dir / "case.dat"), files()),
+              std::tuple(61, "Disk full", "old", 1));
     fs::create_directory(dir / "folder.dat");
     S.InputFileName = (dir / "folder.dat").string();
     EXPECT_EQ(saveFailureMessage(S.InputFileName, modSaveInputData()),

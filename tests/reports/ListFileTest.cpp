@@ -23,8 +23,8 @@ TEST(ListReader, TakesLfLinesBlanksExponentsAndALastLineWithoutEnd) {
     float x = 0, y = 0;
     double z = 0;
     bool flag = false;
-    EXPECT_TRUE(in.string(a) && in.string(b) && in.single(x) && in.number(z) && in.single(y) && in.boolean(flag) &&
-                in.string(c));
+    EXPECT_TRUE(in.string(a) && in.string(b) && in.single(x) && in.number(z) && in.single(y) &&
+                in.boolean(flag) && in.string(c));
     EXPECT_EQ((Lines{a, b, c}), (Lines{"Acme, Inc.", "", "M\u00FC"}));
     EXPECT_TRUE(x == 1.23e-4f && z == 1500 && y == 5 && flag);
     EXPECT_EQ(in.line(), 7);
@@ -37,8 +37,8 @@ TEST(ListReader, TakesLfLinesBlanksExponentsAndALastLineWithoutEnd) {
 TEST(ListReader, RefusesWhatIsNotAValueOfTheTypeAsked) {
     enum Kind { Text, Single, Double, Boolean };
     const struct { std::string line; Kind kind; int error; } rows[] = {
-        {"abc", Single, 13},  {"12abc", Double, 13}, {"1e40", Single, 6},  {"1e400", Double, 6}, {"500", Text, 13},
-        {"\"abc", Text, 13},  {"#YES#", Boolean, 13},
+        {"abc", Single, 13},  {"12abc", Double, 13}, {"1e40", Single, 6},  {"1e400", Double, 6},
+        {"500", Text, 13},    {"\"abc", Text, 13},   {"#YES#", Boolean, 13},
         {"\"INCH", Text, 62}};  // a file cut in the middle of its last string
     for (const auto& r : rows) {
         ListReader in("\"kept\"\r\n" + r.line + (r.error == 62 ? "" : "\r\n\"third\"\r\n"));
@@ -49,7 +49,8 @@ TEST(ListReader, RefusesWhatIsNotAValueOfTheTypeAsked) {
         ASSERT_TRUE(in.string(text));
         EXPECT_FALSE(r.kind == Text ? in.string(text) : r.kind == Single ? in.single(single)
                      : r.kind == Double ? in.number(number) : in.boolean(flag)) << r.line;
-        EXPECT_TRUE(in.errorNumber() == r.error && text == "kept" && single == 7 && number == 7 && flag) << r.line;
+        EXPECT_TRUE(in.errorNumber() == r.error && text == "kept" && single == 7 && number == 7 && flag)
+            << r.line;
         EXPECT_FALSE(in.string(text)) << r.line;
         EXPECT_EQ(in.line(), 2) << r.line;
     }
@@ -72,9 +73,10 @@ TEST(ListReader, ReadsBackEveryNumberItsWriterWrites) {
     auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
     for (int k = 0; k < 20000; ++k) {
         char typed[40];
-        std::snprintf(typed, sizeof typed, "%s%u.%06ue%d", next() % 2 ? "-" : "", 1 + next() % 9, next() % 1000000,
-                      int(next() % 60) - 30);
-        ASSERT_TRUE(readsBack(std::stof(typed), std::stod(General(std::stod(typed) * 1.000000000123)))) << typed;
+        std::snprintf(typed, sizeof typed, "%s%u.%06ue%d", next() % 2 ? "-" : "", 1 + next() % 9,
+                      next() % 1000000, int(next() % 60) - 30);
+        const double typedDouble = std::stod(General(std::stod(typed) * 1.000000000123));
+        ASSERT_TRUE(readsBack(std::stof(typed), typedDouble)) << typed;
     }
     using F = std::numeric_limits<float>;
     for (float f : {F::max(), -F::max(), F::denorm_min()}) EXPECT_TRUE(readsBack(f, 0)) << f;

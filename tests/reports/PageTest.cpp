@@ -30,7 +30,8 @@ Items values(const Page& page) {
     Items out;
     for (const PageItem* t : page.texts()) {
         EXPECT_TRUE(t->font == "Arial" && t->maxWidth == room(*t)) << t->text << " " << t->maxWidth;
-        if (t->pointSize == 10 || t->x == 2016 || t->x == 7344) out.emplace_back(t->x, t->y, t->pointSize, t->text);
+        if (t->pointSize == 10 || t->x == 2016 || t->x == 7344)
+            out.emplace_back(t->x, t->y, t->pointSize, t->text);
     }
     return out;
 }
@@ -49,7 +50,9 @@ void expectPage(const Page& page, const Values& left, const Values& right, const
     std::vector<std::tuple<int, int, int, int, int>> rules;
     for (const PageItem& i : page.items)
         if (i.kind == PageItem::Kind::Line) rules.emplace_back(i.x, i.y, i.x2, i.y2, i.lineWidth);
-    EXPECT_EQ(rules, (decltype(rules){{0, 3600, 10800, 3600, 5}, {5040, 3600, 5040, 10800, 5}, {0, 10800, 10800, 10800, 5}}));
+    EXPECT_EQ(rules, (decltype(rules){{0, 3600, 10800, 3600, 5},
+                                      {5040, 3600, 5040, 10800, 5},
+                                      {0, 10800, 10800, 10800, 5}}));
     Items want;
     for (const auto& [k, value] : left) want.emplace_back(2016, row(k), 12, value);
     for (const auto& [k, value] : right) want.emplace_back(7344, row(k), 12, value);
@@ -80,8 +83,9 @@ TEST_F(PrintedPage, EveryValueOfAGasAndALiquidCase) {
          {14, "70.0  " + kDegree + "F"}, {15, "21.11  " + kDegree + "C"}, {16, "14.696  psia"},
          {18, "60.0  " + kDegree + "F"}, {19, "15.56  " + kDegree + "C"}},
         {{1, "AIR"}, {2, "0.5845  lbs/ft" + kCubed}, {3, "1.197e-05  lbs/ft.sec"}, {4, "0.0178  cP"},
-         {5, "1.781e-05  Pa.sec"}, {9, "100.00"}, {10, "765.72"}, {11, "169.92"}, {12, "1301.12"}, {13, "58.45"},
-         {14, "3506.91"}, {15, "1590.71"}, {16, "71.52"}, {17, "4291.33"}, {18, "21.80"}, {19, "2831.26"}},
+         {5, "1.781e-05  Pa.sec"}, {9, "100.00"}, {10, "765.72"}, {11, "169.92"}, {12, "1301.12"},
+         {13, "58.45"}, {14, "3506.91"}, {15, "1590.71"}, {16, "71.52"}, {17, "4291.33"}, {18, "21.80"},
+         {19, "2831.26"}},
         {{2160, 11664, 10, "QWG20"}, {4320, 11664, 10, "5.0  ACFM"}, {6480, 11664, 10, "200.0  ACFM"}});
     water(500, 6.0f);
     expectPage(liquidPage(),
@@ -99,8 +103,11 @@ TEST_F(PrintedPage, EveryValueOfAGasAndALiquidCase) {
 TEST_F(PrintedPage, RowsThatRepeatTheEnteredUnitAreLeftOutAndErrorStandsAlone) {
     airAt(100, 70, 2.067f, 100);
     auto& S = shared();
-    S.PipeSizeIn = 52.5f, S.PipeUnitIn = "Millimeters", S.PressUnitIn = "psia";
-    S.AtmoPressIn = 1.01325f, S.AtmoPressUnitIn = "bar A";
+    S.PipeSizeIn = 52.5f;
+    S.PipeUnitIn = "Millimeters";
+    S.PressUnitIn = "psia";
+    S.AtmoPressIn = 1.01325f;
+    S.AtmoPressUnitIn = "bar A";
     recompute();
     S.TempDegC = NAN;
     EXPECT_EQ(at(gasPage(), 2016, {6, 7, 10, 13, 15}),
@@ -114,7 +121,8 @@ TEST_F(PrintedPage, RemarksFollowTheFlags) {
     GasResultsView view = modGasResults();
     view.flowOutOfRange = view.pressOutOfRange = view.reynoldsOutOfRange = true;
     const Page page = modPrintResults(view, "");
-    EXPECT_EQ(at(page, 2160, {26, 27}), (std::vector<Text>{"Meter out of Flow Range", "Pressure is out of Range"}));
+    EXPECT_EQ(at(page, 2160, {26, 27}),
+              (std::vector<Text>{"Meter out of Flow Range", "Pressure is out of Range"}));
     EXPECT_EQ(at(page, 6480, {26, 27}), (std::vector<Text>{{}, "Reynolds is out of Range"}));
 }
 
@@ -124,16 +132,21 @@ TEST_F(PrintedPage, AtMostEightMeterLinesAndAZeroRangeShowsTheModelOnly) {
     airAt(100, 70, 2.067f, 100);
     auto& S = shared();
     for (int slot = 1; slot <= 24; ++slot) S.MeterModel[slot] = "NONE";
-    for (int slot = 11; slot <= 20; ++slot)
-        S.MeterModel[slot] = "M" + std::to_string(slot), S.MinFlowUser[slot - 1] = float(slot),
+    for (int slot = 11; slot <= 20; ++slot) {
+        S.MeterModel[slot] = "M" + std::to_string(slot);
+        S.MinFlowUser[slot - 1] = float(slot);
         S.MaxFlowUser[slot - 1] = slot == 12 ? 0 : 100.5f;
+    }
     S.MinFlowUser[0] = S.MaxFlowUser[0] = 7;
     Items meters = values(modPrintResults(modGasResults(), ""));
     std::erase_if(meters, [](const Item& i) { return std::get<2>(i) != 10; });
     ASSERT_EQ(meters.size(), 8u * 3 - 2);
     EXPECT_EQ(Items(meters.begin(), meters.begin() + 5),
-              (Items{{2160, row(23), 10, "M11"}, {4320, row(23), 10, "11.0  ACFM"}, {6480, row(23), 10, "100.5  ACFM"},
-                     {2160, row(24), 10, "M12"}, {2160, row(25), 10, "M13"}}));
+              (Items{{2160, row(23), 10, "M11"},
+                     {4320, row(23), 10, "11.0  ACFM"},
+                     {6480, row(23), 10, "100.5  ACFM"},
+                     {2160, row(24), 10, "M12"},
+                     {2160, row(25), 10, "M13"}}));
     EXPECT_EQ(meters.back(), (Item{6480, 15840, 10, "100.5  ACFM"}));
 }
 
@@ -145,8 +158,11 @@ TEST_F(PrintedPage, ValuesThatAreNotFinitePrintErrorAndLiquidRangesTheirZeros) {
     S.LqdDensityIn = 0;
     modLqdRecalc();
     EXPECT_EQ(at(liquidPage(), 7344, {9, 10, 11, 12, 13, 14, 15, 16, 17}), std::vector<Text>(9, "Error"));
-    S.MeterModel[25] = "QNL", S.MinFlowUser[24] = 0, S.MaxFlowUser[24] = 12345.678f;
-    S.MeterModel[30] = "QWL10", S.MinFlowUser[29] = NAN;
+    S.MeterModel[25] = "QNL";
+    S.MinFlowUser[24] = 0;
+    S.MaxFlowUser[24] = 12345.678f;
+    S.MeterModel[30] = "QWL10";
+    S.MinFlowUser[29] = NAN;
     const Page page = modLqdPrintResults(modLqdResults(), "");
     EXPECT_EQ(at(page, 4320, {23, 24}), (std::vector<Text>{"0.0 lbs/Hr", "Error"}));
     EXPECT_EQ(at(page, 6480, {23}), std::vector<Text>{"12345.68 lbs/Hr"});

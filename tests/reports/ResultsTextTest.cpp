@@ -24,16 +24,24 @@ protected:
     }
     static void gasMetric() {
         loadGasDefaults();
+        airAt(6.9f, 20, 52.5f, 170, "m^3/Hr");
         auto& S = shared();
-        S.CustomerIn = "Stadtwerke Musterhausen GmbH & Co. KG", S.TagNoIn = "FT-101";  // cut to 25 characters
-        S.PipeSizeIn = 52.5f, S.PipeUnitIn = "MILLIMETERS", S.PressIn = 6.9f, S.PressUnitIn = "BAR G";
-        S.AtmoPressIn = 1.01325f, S.AtmoPressUnitIn = "BAR A", S.PressRefIn = 101.325f, S.PressRefUnitIn = "KPa A";
-        S.TempIn = 20, S.TempUnitIn = "deg C", S.TempRefIn = 0, S.TempRefUnitIn = "deg C";
-        S.FlowRateIn = 170, S.FlowUnitIn = "m^3/Hr", S.MediaIn = "NITROGEN";
+        S.CustomerIn = "Stadtwerke Musterhausen GmbH & Co. KG";  // cut to 25 characters
+        S.TagNoIn = "FT-101";
+        S.PipeUnitIn = "MILLIMETERS";
+        S.PressUnitIn = "BAR G";
+        S.AtmoPressIn = 1.01325f;
+        S.AtmoPressUnitIn = "BAR A";
+        S.PressRefIn = 101.325f;
+        S.PressRefUnitIn = "KPa A";
+        S.TempUnitIn = S.TempRefUnitIn = "deg C";
+        S.TempRefIn = 0;
+        S.MediaIn = "NITROGEN";
         recompute();
         modGasSelection();
     }
-    static void liquidCase(float flow, float pipe, const char* pipeUnit = "INCHES", const char* flowUnit = "GPM") {
+    static void liquidCase(float flow, float pipe, const char* pipeUnit = "INCHES",
+                           const char* flowUnit = "GPM") {
         water(flow, pipe, flowUnit, 1, "centipoise", 70, pipeUnit);
         modLqdSelection();
     }
@@ -45,12 +53,17 @@ protected:
 // liquid file the single bytes of the superscripts; neither holds UTF-8.
 TEST_F(ResultsText, WorkedCasesSaveTheExpectedFile) {
     const struct { const char* file; std::function<void()> setUp; } cases[] = {
-        {"gas-wafer.txt", [] { gasCase(100, 2.067f, 100); }}, {"gas-insertion.txt", [] { gasCase(100, 6, 1600); }},
-        {"gas-250psig.txt", [] { gasCase(250.1f, 2.067f, 100); }}, {"gas-metric.txt", gasMetric},
-        {"liquid-500gpm.txt", [] { liquidCase(500, 6); }}, {"liquid-20gpm.txt", [] { liquidCase(20, 1.049f); }},
+        {"gas-wafer.txt", [] { gasCase(100, 2.067f, 100); }},
+        {"gas-insertion.txt", [] { gasCase(100, 6, 1600); }},
+        {"gas-250psig.txt", [] { gasCase(250.1f, 2.067f, 100); }},
+        {"gas-metric.txt", gasMetric},
+        {"liquid-500gpm.txt", [] { liquidCase(500, 6); }},
+        {"liquid-20gpm.txt", [] { liquidCase(20, 1.049f); }},
         {"liquid-millimetres.txt", [] {
              liquidCase(75.7f, 26.645f, "MILLIMETERS", "LPM");
-             shared().TempIn = 20, shared().TempUnitIn = "deg C", shared().MediaIn = "Glycol/Water 30%";
+             shared().TempIn = 20;
+             shared().TempUnitIn = "deg C";
+             shared().MediaIn = "Glycol/Water 30%";
              modLqdRecalc();
              modLqdSelection();
          }}};
@@ -59,7 +72,8 @@ TEST_F(ResultsText, WorkedCasesSaveTheExpectedFile) {
         c.setUp();
         shared().ResultsFileName = shared().LqdResultsFileName = (dir / c.file).string();
         const bool gas = std::string(c.file).rfind("gas", 0) == 0;
-        ASSERT_FALSE(gas ? modSaveResults(modGasResults(), kToday) : modLqdSaveResults(modLqdResults(), kToday));
+        ASSERT_FALSE(gas ? modSaveResults(modGasResults(), kToday)
+                         : modLqdSaveResults(modLqdResults(), kToday));
         const std::string expected = readFile(kData / c.file);
         ASSERT_FALSE(expected.empty()) << kData / c.file;
         EXPECT_EQ(readFile(dir / c.file), expected) << c.file;
@@ -70,7 +84,8 @@ TEST_F(ResultsText, WorkedCasesSaveTheExpectedFile) {
 // left false printing nothing); a custom gas by its name.
 TEST_F(ResultsText, RemarksFollowTheFlagsInTheirOrder) {
     gasCase(100, 2.067f, 100);
-    shared().MediaIn = "OTHER", shared().OtherMediaName = "Freon 22";
+    shared().MediaIn = "OTHER";
+    shared().OtherMediaName = "Freon 22";
     GasResultsView view = modGasResults();
     view.flowOutOfRange = view.tempOutOfRange = view.pressOutOfRange = view.reynoldsOutOfRange = true;
     const Lines lines = split(gasResultsText(view, kToday));
@@ -95,7 +110,8 @@ TEST_F(ResultsText, ValuesThatAreNotFiniteReadError) {
     lines = split(liquidText());
     Lines values;
     for (size_t k = 14; k < 23; ++k) values.push_back(lines[k].substr(64));
-    EXPECT_EQ(values, (Lines{"Error", "Error", "Error", "Error", "5.67", "340.41", "1.73", "Error", "Error"}));
+    EXPECT_EQ(values,
+              (Lines{"Error", "Error", "Error", "Error", "5.67", "340.41", "1.73", "Error", "Error"}));
 }
 
 }  // namespace

@@ -65,13 +65,20 @@ protected:
     static void airAt(float psig, float degF, float pipeIn, float flow,
                       const char* flowUnit = "ACFM") {
         auto& S = shared();
-        S.AtmoPressIn = 14.696f, S.AtmoPressUnitIn = "psia";
-        S.PressIn = psig, S.PressUnitIn = "psig";
-        S.PressRefIn = 14.696f, S.PressRefUnitIn = "psia";
-        S.TempIn = degF, S.TempUnitIn = "deg F";
-        S.TempRefIn = 60, S.TempRefUnitIn = "deg F";
-        S.PipeSizeIn = pipeIn, S.PipeUnitIn = "Inches";
-        S.FlowRateIn = flow, S.FlowUnitIn = flowUnit;
+        S.AtmoPressIn = 14.696f;
+        S.AtmoPressUnitIn = "psia";
+        S.PressIn = psig;
+        S.PressUnitIn = "psig";
+        S.PressRefIn = 14.696f;
+        S.PressRefUnitIn = "psia";
+        S.TempIn = degF;
+        S.TempUnitIn = "deg F";
+        S.TempRefIn = 60;
+        S.TempRefUnitIn = "deg F";
+        S.PipeSizeIn = pipeIn;
+        S.PipeUnitIn = "Inches";
+        S.FlowRateIn = flow;
+        S.FlowUnitIn = flowUnit;
         S.MediaIn = "AIR";
         recompute();
     }
@@ -83,10 +90,13 @@ protected:
                       const char* pipeUnit = "INCHES") {
         auto& S = shared();
         loadLiquidDefaults(true);
-        S.LqdFlowRateIn = flow, S.LqdFlowUnit = flowUnit;
-        S.PipeSizeIn = pipe, S.PipeUnitIn = pipeUnit;
+        S.LqdFlowRateIn = flow;
+        S.LqdFlowUnit = flowUnit;
+        S.PipeSizeIn = pipe;
+        S.PipeUnitIn = pipeUnit;
         S.TempIn = degF;
-        S.LqdViscIn = visc, S.LqdViscUnit = viscUnit;
+        S.LqdViscIn = visc;
+        S.LqdViscUnit = viscUnit;
         modLqdRecalc();
     }
 
@@ -100,6 +110,20 @@ protected:
         modPipeSize();
         modMediaIn();
         modAcfmCalc();
+    }
+
+    // Runs `convert` with each unit of a list in `field`: the result it
+    // writes for a unit it knows, not a number before, is one after.
+    template <class Result>
+    static void expectEveryUnitKnown(const std::vector<std::string>& units, std::string& field,
+                                     void (*convert)(), Result& result) {
+        EXPECT_FALSE(units.empty());
+        for (const std::string& unit : units) {
+            field = unit;
+            result = Result(NAN);
+            convert();
+            EXPECT_TRUE(std::isfinite(result)) << unit;
+        }
     }
 
     std::vector<std::string> messages;

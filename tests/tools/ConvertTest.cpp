@@ -10,9 +10,12 @@ namespace {
 // 0.155 in^2, 1 m^2 = 1550.003 in^2: a diameter d gives pi d^2 / 4, an area
 // A gives 2 sqrt(A / pi).
 TEST(Convert, WorkedConversions) {
-    const struct { float value; const char* unit; bool area; const char *inches, *squareInches, *diameter; } rows[] = {
-        {140, "MILLIMETERS", false, "5.512", "23.860", ""},       {2, "METERS", false, "78.740", "4869.484", ""},
-        {100, "SQUARE INCHES", true, "", "100.000", "11.284"},    {1, "SQUARE FEET", true, "", "144.000", "13.541"},
+    const struct { float value; const char* unit; bool area; const char *inches, *sqIn, *diameter; }
+        rows[] = {
+        {140, "MILLIMETERS", false, "5.512", "23.860", ""},
+        {2, "METERS", false, "78.740", "4869.484", ""},
+        {100, "SQUARE INCHES", true, "", "100.000", "11.284"},
+        {1, "SQUARE FEET", true, "", "144.000", "13.541"},
         {1, "SQUARE METERS", true, "", "1550.003", "44.424"},
         {-4, "SQUARE INCHES", true, "", "-4.000", "Error"},  // no circle has a negative area
     };
@@ -21,7 +24,7 @@ TEST(Convert, WorkedConversions) {
         const Conversion c = convertToInches(r.value, r.unit);
         EXPECT_TRUE(c.known);
         EXPECT_EQ(std::tuple(c.area, c.inches, c.squareInches, c.equivalentDiameter),
-                  std::tuple(r.area, r.inches, r.squareInches, r.diameter));
+                  std::tuple(r.area, r.inches, r.sqIn, r.diameter));
     }
 }
 

@@ -38,9 +38,11 @@ TEST_F(SteamTable, HoldsTheSaturationLineOnItsPressureGrid) {
         for (int col = 1; col <= 3 && i > 1 && i <= kSteamTableRows; ++col)
             EXPECT_LT(T[i - 1][col], T[i][col]) << "row " << i << " column " << col;
     }
-    for (const auto& row : {std::array<double, 4>{0, 10.0, 193.21, 0.02602811}, {0, 700.0, 503.08, 1.525413387}})
+    for (const auto& row :
+         {std::array<double, 4>{0, 10.0, 193.21, 0.02602811}, {0, 700.0, 503.08, 1.525413387}})
         EXPECT_EQ(at(row[1]), row) << row[1];
-    for (const auto& [psia, degF, volume] : {std::array<double, 3>{20, 227.96, 20.089}, {250, 400.97, 1.8448}}) {
+    for (const auto& [psia, degF, volume] :
+         {std::array<double, 3>{20, 227.96, 20.089}, {250, 400.97, 1.8448}}) {
         EXPECT_NEAR(at(psia)[2], degF, 0.1) << psia;
         EXPECT_TRUE(near(1 / at(psia)[3], volume, 0.002)) << psia;
     }
@@ -60,10 +62,12 @@ TEST_F(SteamTable, LooksUpWithinTheClampedRange) {
     auto& S = shared();
     for (const auto& c : cases) {
         S.SteamPsia = S.SteamTempF = -1;
-        if (c.byPressure) S.SteamPsia = c.in, modSteamLookupPsia();
-        else S.SteamTempF = c.in, modSteamLookupTemp();
-        EXPECT_EQ((std::tuple(Format(S.SteamPsia, "0.0##"), Format(S.SteamTempF, "0.0#"), Format(S.SteamDens, "0.0###"))),
-                  (std::tuple(c.psia, c.degF, c.density))) << (c.byPressure ? "psia " : "deg F ") << c.in;
+        (c.byPressure ? S.SteamPsia : S.SteamTempF) = c.in;
+        c.byPressure ? modSteamLookupPsia() : modSteamLookupTemp();
+        EXPECT_EQ((std::tuple(Format(S.SteamPsia, "0.0##"), Format(S.SteamTempF, "0.0#"),
+                              Format(S.SteamDens, "0.0###"))),
+                  (std::tuple(c.psia, c.degF, c.density)))
+            << (c.byPressure ? "psia " : "deg F ") << c.in;
     }
 }
 
@@ -73,17 +77,21 @@ TEST_F(SteamTable, LooksUpWithinTheClampedRange) {
 // a gas by volume and for saturated steam by mass.
 TEST_F(SteamTable, CalculatesAtAnyStateThenRestoresTheGasCase) {
     auto& S = shared();
-    auto gasCase = [&S] { return std::tuple(S.PressPsia, S.PressPsig, S.TempDegR, S.DensityLbFt3, S.ViscCp, S.FlowAcfm); };
+    auto gasCase = [&S] {
+        return std::tuple(S.PressPsia, S.PressPsig, S.TempDegR, S.DensityLbFt3, S.ViscCp, S.FlowAcfm);
+    };
     for (const auto& [medium, unit] : {std::pair("AIR", "ACFM"), std::pair(kSteamSaturated, "LBS/HR")}) {
         airAt(50, 300, 4, 1600, unit);
         S.MediaIn = medium;
         recompute();
         const auto fresh = gasCase();
-        S.SteamTempF = 800, S.SteamPsia = 1000;
+        S.SteamTempF = 800;
+        S.SteamPsia = 1000;
         modSteamDensCalc();
         EXPECT_EQ(Format(S.SteamDens, "0.00000"), "1.45464");
         EXPECT_TRUE(near(S.SteamDens, 1.4529, 0.002));
-        EXPECT_EQ(std::tuple(S.DensityLbFt3, S.TempDegR, S.PressPsia), std::tuple(S.SteamDens, 1259.67f, 1000.0f));
+        EXPECT_EQ(std::tuple(S.DensityLbFt3, S.TempDegR, S.PressPsia),
+                  std::tuple(S.SteamDens, 1259.67f, 1000.0f));
         modRestoreGasCase();
         EXPECT_EQ(gasCase(), fresh) << medium << ", " << unit;
     }
