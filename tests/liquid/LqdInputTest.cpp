@@ -30,7 +30,8 @@ protected:
 
 // The empty customer box stands for the record's "Customer".
 TEST_F(LiquidInput, StartsWithTheStartUpCase) {
-    EXPECT_EQ(std::tuple(box("txtCustomerIn")->text(), S.CustomerIn), std::tuple("", std::string("Customer")));
+    EXPECT_EQ(std::tuple(box("txtCustomerIn")->text(), S.CustomerIn),
+              std::tuple("", std::string("Customer")));
     EXPECT_EQ(std::tuple(box("txtMediaIn")->text(), focused()), std::tuple("WATER", "txtCustomerIn"));
     for (const char* item : {"mnuSizeNorvane", "mnuSizeNorvaneSeparator"})
         EXPECT_EQ(menuItem(item)->isVisible(), kShowNorvane) << item;
@@ -53,12 +54,17 @@ TEST_F(LiquidInput, EnterInEachEntryStoresRunsItsChainAndMovesOn) {
         {"cboViscUnit", "ssu", "cmdCalcFlow", [] { return S.LqdViscUnit == "ssu" && S.ViscCp < 1; }}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.control);
-        if (r.control[0] == 't') type(r.control, r.text);
-        else list(r.control)->setFocus(Qt::MouseFocusReason), list(r.control)->setCurrentText(r.text);
+        if (r.control[0] == 't') {
+            type(r.control, r.text);
+        } else {
+            list(r.control)->setFocus(Qt::MouseFocusReason);
+            list(r.control)->setCurrentText(r.text);
+        }
         enter(r.control);
         EXPECT_EQ(std::tuple(focused(), r.check()), std::tuple(r.next, true));
     }
-    EXPECT_EQ(std::tuple(list("cboFlowUnit")->count(), list("cboViscUnit")->count(), note()), std::tuple(13, 5, kDynamicNote));
+    EXPECT_EQ(std::tuple(list("cboFlowUnit")->count(), list("cboViscUnit")->count(), note()),
+              std::tuple(13, 5, kDynamicNote));
     EXPECT_TRUE(messages.empty() && beeps == 0);
 }
 
@@ -121,7 +127,8 @@ TEST_F(LiquidInput, RefusedEntries) {
     leave();
     type("txtViscIn", "");
     enter("txtViscIn");
-    EXPECT_EQ(std::tuple(focused(), box("txtViscIn")->text(), S.LqdViscIn), std::tuple("txtViscIn", "3", 3.0));
+    EXPECT_EQ(std::tuple(focused(), box("txtViscIn")->text(), S.LqdViscIn),
+              std::tuple("txtViscIn", "3", 3.0));
     ASSERT_EQ(std::tuple(messages.size(), beeps), std::tuple(2u, 0));
     EXPECT_EQ(messages[1].text, kInvalidViscosity);
 
@@ -152,7 +159,8 @@ TEST_F(LiquidInput, SetDefaultsRestoresTheStartUpCase) {
     pick("cboViscUnit", "ssu");
     menuItem("mnuDefaults")->trigger();
     // As at start-up: no density choice, the frame and note of a dynamic unit.
-    EXPECT_EQ(std::tuple(box("txtCustomerIn")->selectedText(), list("cboViscUnit")->currentText(), frameEnabled(), note()),
+    EXPECT_EQ(std::tuple(box("txtCustomerIn")->selectedText(), list("cboViscUnit")->currentText(),
+                         frameEnabled(), note()),
               std::tuple("Quorin Dynarel Inc.", "centipoise", true, kDynamicNote));
     EXPECT_FALSE(option("optDens")->isChecked() || option("optSpecGrav")->isChecked() ||
                  box("txtDensityIn")->isEnabled() || box("txtSpecGravIn")->isEnabled());
@@ -166,7 +174,8 @@ TEST_F(LiquidInput, MenuCommandsCloseAndExit) {
     settle();
     EXPECT_EQ(modalsShown, (std::vector<QString>{"frmLqdBackPrsCalc", "frmHelp", "frmAbout"}));
     menuItem("mnuSizeGasSteam")->trigger();
-    EXPECT_EQ(std::tuple(S.SizingType, childForms()), std::tuple(std::string("GAS"), QStringList{"frmINTRO"}));
+    EXPECT_EQ(std::tuple(S.SizingType, childForms()),
+              std::tuple(std::string("GAS"), QStringList{"frmINTRO"}));
     Shell::instance().showChild(input_);
     click("cmdClose");
     settle();
@@ -187,7 +196,8 @@ TEST_F(LiquidInput, EscapeDoesNothingAndClosingWithARefusedViscosityExplainsOnce
     parent->close();
     settle();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(std::tuple(messages[0].text, Shell::instance().loadedForms()), std::tuple(kInvalidViscosity, QStringList{}));
+    EXPECT_EQ(std::tuple(messages[0].text, Shell::instance().loadedForms()),
+              std::tuple(kInvalidViscosity, QStringList{}));
 }
 
 }  // namespace
