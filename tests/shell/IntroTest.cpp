@@ -83,10 +83,7 @@ TEST_F(Intro, ThePicturesPaintedOnTheWorkerAreShownWithTheButtonsOnTheirDiagonal
 // with no window left and no question.
 TEST_F(Intro, ExitEndsTheProgram) {
     for (const bool byButton : {true, false}) {
-        if (!byButton) {
-            TearDown();
-            SetUp();
-        }
+        if (!byButton) restart();
         if (byButton) QTest::mouseClick(button("cmdQuit"), Qt::LeftButton);
         else QTest::keyClick(parent.get(), Qt::Key_X, Qt::ControlModifier);
         settle();
@@ -110,10 +107,7 @@ TEST_F(Intro, EachWorkflowOpensItsInputScreen) {
         {"mnuNorvane", "NORVANE", "frmNorvaneInput"}};
     for (const auto& c : rows) {
         SCOPED_TRACE(c.way);
-        if (&c != rows) {
-            TearDown();
-            SetUp();
-        }
+        if (&c != rows) restart();
         shared().SizingType = "ALL LIQUID";
         if (c.way[0] == 'm') introAction(c.way)->trigger();
         else if (button(c.way)->isVisible()) QTest::mouseClick(button(c.way), Qt::LeftButton);

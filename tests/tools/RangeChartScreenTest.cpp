@@ -43,10 +43,7 @@ TEST_F(RangeChartScreen, OpensTheChartOfTheMenuBelowItsScreen) {
         {"frmLqdResults", "mnuAllMtrRng", "Based on 70 degF 1.12 Cp", 12}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
-        if (&c != &cases[0]) {  // a fresh program for each menu
-            TearDown();
-            SetUp();
-        }
+        if (&c != &cases[0]) restart();  // a fresh program for each menu
         open(c.menuForm, c.item);
         EXPECT_EQ(control<QLabel>(kChart, "lblRef")->text(), c.ref);
         for (const char* name : kColumns) EXPECT_EQ(column(name)->count(), c.rows) << name;

@@ -101,22 +101,21 @@ TEST_F(SteamTableScreen, LooksUpTheChosenOptionAndCalculates) {
     EXPECT_EQ(beeps, 0);
 }
 
-// However the dialog is closed, it unloads and the gas/steam case is again
-// what its own entries give.
+// Closed by its button or by Esc (the title bar's close takes Esc's way), it
+// unloads and the gas/steam case is again what its own entries give.
 TEST_F(SteamTableScreen, ClosingGivesTheGasCaseBack) {
     const auto gasCase = [&S = shared()] {
         return std::tuple(S.PressPsia, S.TempDegR, S.DensityLbFt3, S.ViscCp, S.FlowAcfm);
     };
     fill("txtPressIn", "35");
     const auto before = gasCase();
-    for (const std::string way : {"cmdClose", "Esc", "title bar"}) {
-        open([&, this](QDialog& d) {
+    for (const std::string way : {"cmdClose", "Esc"}) {
+        open([&, this](QDialog&) {
             enterIn("txtTempIn2", "500");
             enterIn("txtPsiaIn2", "100");
             EXPECT_NE(gasCase(), before);
             if (way == "cmdClose") click("cmdClose");
             if (way == "Esc") QTest::keyClick(in("txtPsiaIn2"), Qt::Key_Escape);
-            if (way == "title bar") d.close();
         });
         EXPECT_EQ(gasCase(), before) << way;
     }
