@@ -20,7 +20,9 @@ protected:
         findMeter();
     }
     // The input screen's window (0) and the results' (1).
-    QMdiSubWindow* window(int k) const { return parent->mdiArea()->subWindowList(QMdiArea::CreationOrder)[k]; }
+    QMdiSubWindow* window(int k) const {
+        return parent->mdiArea()->subWindowList(QMdiArea::CreationOrder)[k];
+    }
     // FlowRangeFlag, PressRangeFlag, TempRangeFlag, ReyRangeFlag as "0101".
     static std::string flags() {
         const auto& S = shared();
@@ -39,7 +41,12 @@ QStringList lowRangeWarning(const QString& code) {
 // low-range warning starts below 5 + 0.15 x (200 - 5) = 34.25 ACFM. A note
 // beeps and keeps its flag; a warning does neither.
 TEST_F(GasResults, ShowTheMetersWithTheirWarningsAndNotes) {
-    const struct { const char *psig, *flow, *pipe; QStringList meters, notes; int beeps; const char* flags; } cases[] = {
+    const struct {
+        const char *psig, *flow, *pipe;
+        QStringList meters, notes;
+        int beeps;
+        const char* flags;
+    } cases[] = {
         {"100", "34.25", "2.067", {"QWG20"}, {}, 0, "0000"},
         {"100", "34.24", "2.067", {"QWG20"}, lowRangeWarning("QWG20"), 0, "0000"},
         {"100", "250", "6", {"QNG", "QNS"}, lowRangeWarning("QNG") + lowRangeWarning("QNS"), 0, "0000"},
@@ -59,7 +66,8 @@ TEST_F(GasResults, ShowTheMetersWithTheirWarningsAndNotes) {
 // it does not close it.
 TEST_F(GasResults, AreTiledBelowTheInputScreenWithTheirOwnMenus) {
     sizeCase("100", "100");
-    EXPECT_EQ(std::tuple(rows("lstFlowLow"), rows("lstFlowHi")), std::tuple(QStringList{"5.0"}, QStringList{"200.0"}));
+    EXPECT_EQ(std::tuple(rows("lstFlowLow"), rows("lstFlowHi")),
+              std::tuple(QStringList{"5.0"}, QStringList{"200.0"}));
     const QRect area = parent->mdiArea()->viewport()->rect();
     EXPECT_EQ(window(0)->geometry(), QRect(0, 0, area.width(), area.height() / 2));
     EXPECT_EQ(window(1)->geometry(), QRect(0, area.height() / 2, area.width(), area.height() / 2));
@@ -75,8 +83,10 @@ TEST_F(GasResults, AreTiledBelowTheInputScreenWithTheirOwnMenus) {
 // title bar returns to the intro screen.
 TEST_F(GasResults, EveryWayOfClosingClearsTheFlags) {
     const struct { const char* way; const char* formAfter; const char* focusAfter; } cases[] = {
-        {"click into the input screen", "frmInputScrn", "txtTagNoIn"}, {"Close", "frmInputScrn", "txtCustomerIn"},
-        {"menu Close", "frmInputScrn", nullptr},  {"title bar", "frmInputScrn", "txtCustomerIn"},
+        {"click into the input screen", "frmInputScrn", "txtTagNoIn"},
+        {"Close", "frmInputScrn", "txtCustomerIn"},
+        {"menu Close", "frmInputScrn", nullptr},
+        {"title bar", "frmInputScrn", "txtCustomerIn"},
         {"input screen's title bar", "frmINTRO", nullptr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.way);
@@ -89,7 +99,8 @@ TEST_F(GasResults, EveryWayOfClosingClearsTheFlags) {
         if (way == "title bar") window(1)->close();
         if (way == "input screen's title bar") window(0)->close();
         settle();
-        EXPECT_EQ(std::tuple(childForms(), flags()), std::tuple(QStringList{c.formAfter}, std::string("0000")));
+        EXPECT_EQ(std::tuple(childForms(), flags()),
+                  std::tuple(QStringList{c.formAfter}, std::string("0000")));
         if (c.focusAfter) {
             EXPECT_EQ(focused(), c.focusAfter);
         }

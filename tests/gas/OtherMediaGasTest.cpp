@@ -17,7 +17,8 @@ protected:
     void unitDialogPicks(const char* form, const char* option) {
         onModal[form] = [form, option](QDialog& u) {
             u.findChild<QRadioButton*>(option)->click();
-            return u.findChild<QPushButton*>(form[8] == 'D' ? "cmdOk" : "cmdOK")->click(), 0;
+            u.findChild<QPushButton*>(form[8] == 'D' ? "cmdOk" : "cmdOK")->click();
+            return 0;
         };
     }
     static QWidget* get(QDialog& d, const char* name) { return d.findChild<QWidget*>(name); }
@@ -28,7 +29,8 @@ protected:
     static void enter(QDialog& d, const char* name) { QTest::keyClick(get(d, name), Qt::Key_Return); }
     // Replaces the text of a box, as typing over a selection does, and presses Enter if told.
     static void typeInto(QDialog& d, const char* name, const QString& text, bool andEnter = false) {
-        box(d, name)->setFocus(Qt::MouseFocusReason), box(d, name)->selectAll();
+        box(d, name)->setFocus(Qt::MouseFocusReason);
+        box(d, name)->selectAll();
         QTest::keyClicks(box(d, name), text);
         if (andEnter) enter(d, name);
     }
@@ -41,7 +43,8 @@ protected:
 // A = 5, B = 0.02 give 1.54e-5 lb/(ft s)). A unit dialog stores the option
 // clicked at once; Enter closes it.
 TEST_F(OtherMediaGas, OpensWithTheNameAndTwoChoicesAndShowsWhatEachEntryGives) {
-    shared().PressPsia = 14.7f, shared().TempDegR = 519.67f;
+    shared().PressPsia = 14.7f;
+    shared().TempDegR = 519.67f;
     unitDialogPicks("frmOtherViscUnit", "optCp");
     runDialog(kDialog, [](QDialog& d) {
         for (const char* n : {"txtOtherDensity", "txtOtherSpecGrav", "txtOtherViscosity", "txtOtherViscA"})
@@ -49,16 +52,19 @@ TEST_F(OtherMediaGas, OpensWithTheNameAndTwoChoicesAndShowsWhatEachEntryGives) {
         EXPECT_EQ(std::tuple(focused(), box(d, "txtNewMedia")->selectedText(), shared().OtherMediaName),
                   std::tuple("txtNewMedia", "Special Gas", std::string("Special Gas")));
         typeInto(d, "txtNewMedia", "Flue gas", true);
-        EXPECT_EQ(std::tuple(shared().OtherMediaName, focused()), std::tuple(std::string("Flue gas"), "optSg"));
+        EXPECT_EQ(std::tuple(shared().OtherMediaName, focused()),
+                  std::tuple(std::string("Flue gas"), "optSg"));
         enter(d, "optSg");
         EXPECT_TRUE(Shell::instance().isLoaded(kDialog) && d.isVisible());
         click(d, "optSg");
         typeInto(d, "txtOtherSpecGrav", "1", true);
-        EXPECT_TRUE(box(d, "txtOtherDensity")->text() == "7.635e-02" && get(d, "txtOtherDensity")->isVisible());
+        EXPECT_TRUE(box(d, "txtOtherDensity")->text() == "7.635e-02" &&
+                    get(d, "txtOtherDensity")->isVisible());
         click(d, "optViscAB");
         typeInto(d, "txtOtherViscA", "5", true);
         typeInto(d, "txtOtherViscB", "0.02", true);
-        EXPECT_EQ(std::tuple(box(d, "txtOtherViscosity")->text(), unitLabel(d)), std::tuple("1.54e-5", "lbm/ft.sec"));
+        EXPECT_EQ(std::tuple(box(d, "txtOtherViscosity")->text(), unitLabel(d)),
+                  std::tuple("1.54e-5", "lbm/ft.sec"));
         click(d, "optVisc");
         EXPECT_EQ(unitLabel(d), "centipoise");
     });
@@ -95,9 +101,11 @@ TEST_F(OtherMediaGas, EachNumberBoxStoresItsValueOrRefusesText) {
             typeInto(d, r.box, "2", true);
             EXPECT_EQ(std::tuple(r.stored(), focused()), std::tuple(2.0, r.next));
             // The option is cleared once its entry is complete.
-            EXPECT_EQ(d.findChild<QRadioButton*>(r.option)->isChecked(), r.next == std::string("txtOtherViscB"));
+            EXPECT_EQ(d.findChild<QRadioButton*>(r.option)->isChecked(),
+                      r.next == std::string("txtOtherViscB"));
             typeInto(d, r.box, "2x", true);
-            EXPECT_EQ(std::tuple(box(d, r.box)->text(), r.stored(), focused(), beeps), std::tuple("2", 2.0, r.box, 1));
+            EXPECT_EQ(std::tuple(box(d, r.box)->text(), r.stored(), focused(), beeps),
+                      std::tuple("2", 2.0, r.box, 1));
             typeInto(d, r.box, "3");
             click(d, "txtNewMedia");
             EXPECT_EQ(std::tuple(r.stored(), focused()), std::tuple(3.0, "txtNewMedia"));
@@ -120,14 +128,18 @@ TEST_F(OtherMediaGas, PickingOtherOpensItAndEveryWayOfClosingReturnsToFindMeter)
             click(d, "optViscAB");
             typeInto(d, "txtOtherViscA", "7");
             if (how == "OK clicked") click(d, "cmdClose");
-            if (how == "Enter on OK") get(d, "cmdClose")->setFocus(Qt::TabFocusReason), enter(d, "cmdClose");
+            if (how == "Enter on OK") {
+                get(d, "cmdClose")->setFocus(Qt::TabFocusReason);
+                enter(d, "cmdClose");
+            }
             if (how == "Esc") QTest::keyClick(box(d, "txtOtherViscA"), Qt::Key_Escape);
             EXPECT_FALSE(Shell::instance().isLoaded(kDialog));
         });
         pick("cboMediaIn", "OTHER");
         settle();
-        EXPECT_EQ(std::tuple(shared().MediaIn, shared().ViscCoefA, Shell::instance().find(input_)->focusWidget()->objectName(),
-                             name->text(), name->isVisible()),
+        EXPECT_EQ(std::tuple(shared().MediaIn, shared().ViscCoefA,
+                             Shell::instance().find(input_)->focusWidget()->objectName(), name->text(),
+                             name->isVisible()),
                   std::tuple(std::string("OTHER"), 7.0f, "cmdCalcFlow", QString::fromStdString(how), true));
     }
     pick("cboMediaIn", "AIR");

@@ -10,7 +10,11 @@ protected:
     LiquidResults() : FormTest("frmLqdInput", "frmLqdResults") {}
 
     // Water at 1 cP in the start-up line (6 in), at 500 GPM or `degF`.
-    void sizeWater(const char* degF = "70") { fill("txtViscIn", "1"), fill("txtTempIn", degF), findMeter(); }
+    void sizeWater(const char* degF = "70") {
+        fill("txtViscIn", "1");
+        fill("txtTempIn", degF);
+        findMeter();
+    }
     QString shown(const char* name) const { return control<QLineEdit>(results_, name)->text(); }
     // The back-pressure calculator's entry and result.
     static QLineEdit* in(QDialog& d) { return d.findChild<QLineEdit*>("txtBackPressIn"); }
@@ -25,9 +29,11 @@ protected:
 // lists the fitting meter; with none fitting, the note beeps once.
 TEST_F(LiquidResults, ShowTheCaseAndTheFittingMeterOrBeep) {
     sizeWater();
-    EXPECT_EQ(std::tuple(shown("txtCustomer"), shown("txtGPM"), control<QLineEdit>(results_, "txtOtherName")->isVisible()),
+    EXPECT_EQ(std::tuple(shown("txtCustomer"), shown("txtGPM"),
+                         control<QLineEdit>(results_, "txtOtherName")->isVisible()),
               std::tuple("", "500.00", false));
-    EXPECT_EQ(std::tuple(rows("lstMeter"), rows("lstErrorBox"), beeps), std::tuple(QStringList{"QNL"}, QStringList{}, 0));
+    EXPECT_EQ(std::tuple(rows("lstMeter"), rows("lstErrorBox"), beeps),
+              std::tuple(QStringList{"QNL"}, QStringList{}, 0));
     sizeWater("301");
     EXPECT_EQ(std::tuple(rows("lstMeter"), rows("lstErrorBox"), beeps),
               std::tuple(QStringList{}, QStringList{"**No meters fit parameters"}, 1));
@@ -42,7 +48,8 @@ TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
         sizeWater();
         if (way == "Close") closeResults();
         if (way == "menu") menuItem("mnuClose", results_)->trigger();
-        if (way == "title bar") parent->mdiArea()->subWindowList(QMdiArea::CreationOrder)[1]->close();
+        if (way == "title bar")
+            parent->mdiArea()->subWindowList(QMdiArea::CreationOrder)[1]->close();
         if (way == "Esc") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         settle();
         EXPECT_EQ(childForms(), QStringList{"frmLqdInput"});
@@ -58,11 +65,12 @@ TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
 // the next fixed chart.
 TEST_F(LiquidResults, ToolsCommands) {
     sizeWater();
-    for (const char* item : {"mnuCancel", "mnuBackPrsCalc", "mnuAllMtrRng"}) menuItem(item, results_)->trigger();
+    for (const char* item : {"mnuCancel", "mnuBackPrsCalc", "mnuAllMtrRng"})
+        menuItem(item, results_)->trigger();
     settle();
     EXPECT_EQ(std::tuple(modalsShown, childForms(), shared().SizingType),
-              std::tuple(std::vector<QString>{"frmLqdBackPrsCalc"}, QStringList{input_, results_, "frmStdMeterRange"},
-                         std::string("LIQUID")));
+              std::tuple(std::vector<QString>{"frmLqdBackPrsCalc"},
+                         QStringList{input_, results_, "frmStdMeterRange"}, std::string("LIQUID")));
 }
 
 // The calculator, shown and active, driven while it runs: it opens on the
@@ -73,11 +81,14 @@ TEST_F(LiquidResults, BackPressureCalculatesOnEnterAndClickButNotOnLeaving) {
     runDialog("frmLqdBackPrsCalc", [this](QDialog& d) {
         EXPECT_EQ(std::tuple(in(d)->selectedText(), out(d)), std::tuple(".30", "5.0"));
         for (const auto& [vapour, back] : {std::pair{"", "5.0"}, {"10", "7.3"}, {"1O", "7.3"}}) {
-            type(d, vapour), QTest::keyClick(in(d), Qt::Key_Return);
-            EXPECT_EQ(std::tuple(out(d), d.focusWidget(), in(d)->selectedText()), std::tuple(back, in(d), in(d)->text()));
+            type(d, vapour);
+            QTest::keyClick(in(d), Qt::Key_Return);
+            EXPECT_EQ(std::tuple(out(d), d.focusWidget(), in(d)->selectedText()),
+                      std::tuple(back, in(d), in(d)->text()));
         }
         EXPECT_EQ(std::tuple(in(d)->text(), beeps, messages.size()), std::tuple("10", 1, size_t(0)));
-        type(d, "50"), d.findChild<QWidget*>("cmdClose")->setFocus(Qt::MouseFocusReason);
+        type(d, "50");
+        d.findChild<QWidget*>("cmdClose")->setFocus(Qt::MouseFocusReason);
         EXPECT_EQ(out(d), "7.3");
         QTest::mouseClick(in(d), Qt::LeftButton);
         EXPECT_EQ(out(d), "47.3");
@@ -85,7 +96,8 @@ TEST_F(LiquidResults, BackPressureCalculatesOnEnterAndClickButNotOnLeaving) {
     EXPECT_EQ(shared().VaporPressPsia, 50);  // kept after the window closed
     for (const char* way : {"cmdClose", "Esc"})
         runDialog("frmLqdBackPrsCalc", [way](QDialog& d) {
-            way[0] == 'E' ? QTest::keyClick(in(d), Qt::Key_Escape) : QTest::mouseClick(d.findChild<QWidget*>(way), Qt::LeftButton);
+            if (way[0] == 'E') QTest::keyClick(in(d), Qt::Key_Escape);
+            else QTest::mouseClick(d.findChild<QWidget*>(way), Qt::LeftButton);
             EXPECT_FALSE(Shell::instance().isLoaded("frmLqdBackPrsCalc")) << way;
         });
 }

@@ -21,11 +21,16 @@ protected:
     void SetUp() override {
         FormTest::SetUp();
         seams().chooseFile = [this](const FileRequest& r) {
-            return requests.push_back(r), answers.isEmpty() ? QString() : answers.takeFirst();
+            requests.push_back(r);
+            return answers.isEmpty() ? QString() : answers.takeFirst();
         };
     }
     QString path(const char* name) const { return dir.filePath(name); }
-    QStringList said() const { QStringList texts; for (const auto& m : messages) texts << m.text; return texts; }
+    QStringList said() const {
+        QStringList texts;
+        for (const auto& m : messages) texts << m.text;
+        return texts;
+    }
     std::string contents(const char* name) const { return readFile(path(name).toStdString()); }
     // Triggers a menu item; a file dialog it opens answers `file` ("" cancels).
     void trigger(const char* form, const char* item, const char* file = nullptr) {
@@ -48,12 +53,14 @@ struct LiquidFiles : FileCommands { LiquidFiles() : FileCommands("frmLqdInput", 
 TEST_F(GasFiles, SaveOpenCancelAndAFailedOpen) {
     fill("txtFlowRateIn", "250");
     pick("cboPressUnitIn", "BAR G");
-    shared().MediaIn = "OTHER", shared().OtherMediaName = "Kiln gas";
+    shared().MediaIn = "OTHER";
+    shared().OtherMediaName = "Kiln gas";
     trigger(input_, "mnuSaveFile", "case.dat");
     trigger(input_, "mnuDefaultValues");
     trigger(input_, "mnuOpenFile", "case.dat");
-    EXPECT_EQ(std::tuple(box("txtFlowRateIn")->text(), list("cboPressUnitIn")->currentText(), list("cboMediaIn")->currentText(),
-                         control<QLabel>(input_, "lblNewMedia")->text(), control<QLabel>(input_, "lblOther")->isVisible()),
+    EXPECT_EQ(std::tuple(box("txtFlowRateIn")->text(), list("cboPressUnitIn")->currentText(),
+                         list("cboMediaIn")->currentText(), control<QLabel>(input_, "lblNewMedia")->text(),
+                         control<QLabel>(input_, "lblOther")->isVisible()),
               std::tuple("250", "BAR G", "OTHER", "Kiln gas", true));
 
     trigger(input_, "mnuOpenFile", "");
@@ -74,7 +81,8 @@ TEST_F(LiquidFiles, SaveOpenCancelAndFailures) {
     trigger(input_, "mnuSaveFile", "water.dat");
     trigger(input_, "mnuDefaults");
     trigger(input_, "mnuOpenFile", "water.dat");
-    EXPECT_EQ(std::tuple(box("txtViscIn")->text(), list("cboViscUnit")->currentText(), list("cboFlowUnit")->currentText(),
+    EXPECT_EQ(std::tuple(box("txtViscIn")->text(), list("cboViscUnit")->currentText(),
+                         list("cboFlowUnit")->currentText(),
                          control<QWidget>(input_, "fraMedia")->isEnabled(),
                          control<QAbstractButton>(input_, "optDens")->isChecked(), focused()),
               std::tuple("0.000123", "ft^2/sec", "LPM", false, true, "txtCustomerIn"));
@@ -93,10 +101,12 @@ TEST_F(LiquidFiles, SaveOpenCancelAndFailures) {
     findMeter();
     fill("txtFlowRateIn", "1234");
     trigger(results_, "mnuSaveFile", "shown.txt");
-    EXPECT_TRUE(contents("shown.txt").find("500  LPM") != std::string::npos && contents("shown.txt").find("1234") == std::string::npos);
+    const std::string shown = contents("shown.txt");
+    EXPECT_TRUE(shown.find("500  LPM") != std::string::npos && shown.find("1234") == std::string::npos);
 }
 
-struct Workflow { const char *input, *results, *name, *proposedName; };  // proposed by the results' save dialog
+// proposedName: what the results' save dialog proposes.
+struct Workflow { const char *input, *results, *name, *proposedName; };
 std::ostream& operator<<(std::ostream& os, const Workflow& w) { return os << w.name; }
 struct BothWorkflows : FileCommands, ::testing::WithParamInterface<Workflow> {
     BothWorkflows() : FileCommands(GetParam().input, GetParam().results) {}
@@ -115,7 +125,8 @@ TEST_P(BothWorkflows, SaveAndPrintTheResults) {
     control<QPushButton>(results_, "cmdSave")->click();
     trigger(results_, "mnuSaveFile", "menu.txt");
     ASSERT_EQ(requests.size(), 5u);  // Enter's too
-    EXPECT_EQ(std::tuple(requests[3].mode, requests[3].proposedName), std::tuple(FileRequest::Mode::Save, GetParam().proposedName));
+    EXPECT_EQ(std::tuple(requests[3].mode, requests[3].proposedName),
+              std::tuple(FileRequest::Mode::Save, GetParam().proposedName));
     EXPECT_EQ(contents("menu.txt"), contents("screen.txt"));
     std::ostringstream out, err;
     ASSERT_EQ(runBatch({GetParam().name, path("case.dat").toStdString(), "-"}, out, err), 0) << err.str();
@@ -123,7 +134,11 @@ TEST_P(BothWorkflows, SaveAndPrintTheResults) {
 
     bool accept = false;
     QString pdf = path("report.pdf");
-    seams().choosePrinter = [&](QPrinter& p) { return p.setOutputFormat(QPrinter::PdfFormat), p.setOutputFileName(pdf), accept; };
+    seams().choosePrinter = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return accept;
+    };
     control<QPushButton>(results_, "cmdPrint")->click();
     EXPECT_FALSE(fs::exists(pdf.toStdString()));
     accept = true;

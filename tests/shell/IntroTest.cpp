@@ -19,7 +19,10 @@ public:
     QPushButton* button(const char* name) const { return control<QPushButton>("frmINTRO", name); }
     QAction* introAction(const char* name) const { return control<QAction>("frmINTRO", name); }
     // The parent's own menu is its direct child, found before the intro's.
-    void openFromTheParentMenu() { parent->findChild<QMenu*>("mnuFile")->findChild<QAction*>("mnuOpen")->trigger(), settle(); }
+    void openFromTheParentMenu() {
+        parent->findChild<QMenu*>("mnuFile")->findChild<QAction*>("mnuOpen")->trigger();
+        settle();
+    }
 };
 
 // Start-up shows one intro screen, active, with Gas/Steam focused and the
@@ -28,14 +31,18 @@ public:
 // Open brings a fresh one back with the intro's menus. About opens its box
 // over the intro; Enter on the screen presses Liquid.
 TEST_F(Intro, StartUpShowsOneIntroScreenAndOpenBringsItBack) {
-    EXPECT_TRUE(parent->mdiArea()->activeSubWindow() == introWindow() && intro()->focusWidget() == button("cmdGasSteam"));
-    EXPECT_TRUE(button("cmdNorvane")->isVisible() == kShowNorvane && introAction("mnuNorvane")->isVisible() == kShowNorvane);
+    EXPECT_TRUE(parent->mdiArea()->activeSubWindow() == introWindow() &&
+                intro()->focusWidget() == button("cmdGasSteam"));
+    EXPECT_TRUE(button("cmdNorvane")->isVisible() == kShowNorvane &&
+                introAction("mnuNorvane")->isVisible() == kShowNorvane);
     const QString introMenus = menuBarText();
     QPointer<QWidget> first = intro();
     openFromTheParentMenu();
     EXPECT_EQ(std::tuple(childForms(), intro()), std::tuple(QStringList{"frmINTRO"}, first.data()));
-    introWindow()->close(), settle();
-    EXPECT_EQ(std::tuple(first.isNull(), childForms(), menuBarText()), std::tuple(true, QStringList{}, "File|About"));
+    introWindow()->close();
+    settle();
+    EXPECT_EQ(std::tuple(first.isNull(), childForms(), menuBarText()),
+              std::tuple(true, QStringList{}, "File|About"));
     openFromTheParentMenu();
     EXPECT_EQ(std::tuple(childForms(), menuBarText()), std::tuple(QStringList{"frmINTRO"}, introMenus));
 
@@ -44,7 +51,8 @@ TEST_F(Intro, StartUpShowsOneIntroScreenAndOpenBringsItBack) {
     QTest::keyClick(intro(), Qt::Key_Return);
     settle();
     EXPECT_EQ(std::tuple(modalsShown, childForms(), shared().SizingType),
-              std::tuple(std::vector<QString>{"frmAbout"}, QStringList{"frmLqdInput"}, std::string("LIQUID")));
+              std::tuple(std::vector<QString>{"frmAbout"}, QStringList{"frmLqdInput"},
+                         std::string("LIQUID")));
 }
 
 // Start-up paints the pictures on a worker thread; whichever screen asks
@@ -54,7 +62,8 @@ TEST_F(Intro, StartUpShowsOneIntroScreenAndOpenBringsItBack) {
 TEST_F(Intro, ThePicturesPaintedOnTheWorkerAreShownWithTheButtonsOnTheirDiagonal) {
     startPaintingIntroPictures();
     const QImage banner = drawIntroBanner().toImage();
-    EXPECT_TRUE(banner.size() == kBannerSize && banner.pixel(2, 2) != banner.pixel(40, 60)) << "painted, not blank";
+    EXPECT_TRUE(banner.size() == kBannerSize && banner.pixel(2, 2) != banner.pixel(40, 60))
+        << "painted, not blank";
     startPaintingIntroPictures();
     EXPECT_EQ(drawIntroBanner().toImage(), banner);
     EXPECT_EQ(control<QLabel>("frmINTRO", "Image1")->pixmap().toImage(), drawIntroMeter().toImage());
@@ -62,7 +71,8 @@ TEST_F(Intro, ThePicturesPaintedOnTheWorkerAreShownWithTheButtonsOnTheirDiagonal
     settle();
     const QRect picture = control<QLabel>("frmINTRO", "Image1")->geometry();
     EXPECT_NEAR(double(picture.width()) / picture.height(), 641.0 / 277, 0.02);
-    for (const auto& [name, across, down] : {std::tuple{"cmdGasSteam", 0.2, 0.25}, {"cmdLiquid", 0.5, 0.5}, {"cmdQuit", 0.8, 0.75}}) {
+    for (const auto& [name, across, down] :
+         {std::tuple{"cmdGasSteam", 0.2, 0.25}, {"cmdLiquid", 0.5, 0.5}, {"cmdQuit", 0.8, 0.75}}) {
         const QPointF centre = QRectF(button(name)->geometry()).center();
         EXPECT_NEAR(centre.x(), picture.x() + across * picture.width(), 1.0) << name;
         EXPECT_NEAR(centre.y(), picture.y() + down * picture.height(), 1.0) << name;
@@ -73,11 +83,13 @@ TEST_F(Intro, ThePicturesPaintedOnTheWorkerAreShownWithTheButtonsOnTheirDiagonal
 // with no window left and no question.
 TEST_F(Intro, ExitEndsTheProgram) {
     for (const bool byButton : {true, false}) {
-        if (!byButton) TearDown(), SetUp();
-        byButton ? QTest::mouseClick(button("cmdQuit"), Qt::LeftButton) : QTest::keyClick(parent.get(), Qt::Key_X, Qt::ControlModifier);
+        if (!byButton) restart();
+        if (byButton) QTest::mouseClick(button("cmdQuit"), Qt::LeftButton);
+        else QTest::keyClick(parent.get(), Qt::Key_X, Qt::ControlModifier);
         settle();
-        EXPECT_TRUE(Shell::instance().exiting() && Shell::instance().loadedForms().isEmpty() && !parent->isVisible() &&
-                    messages.empty() && modalsShown.empty()) << byButton;
+        EXPECT_TRUE(Shell::instance().exiting() && Shell::instance().loadedForms().isEmpty() &&
+                    !parent->isVisible() && messages.empty() && modalsShown.empty())
+            << byButton;
     }
 }
 
@@ -87,19 +99,26 @@ TEST_F(Intro, ExitEndsTheProgram) {
 // hidden button is pressed directly). A fresh program for each.
 TEST_F(Intro, EachWorkflowOpensItsInputScreen) {
     const struct { const char *way, *sizingType, *inputForm; } rows[] = {
-        {"cmdGasSteam", "GAS", "frmInputScrn"}, {"mnuGasSteam", "GAS", "frmInputScrn"},
-        {"cmdLiquid", "LIQUID", "frmLqdInput"}, {"mnuLiquid", "LIQUID", "frmLqdInput"},
-        {"cmdNorvane", "NORVANE", "frmNorvaneInput"}, {"mnuNorvane", "NORVANE", "frmNorvaneInput"}};
+        {"cmdGasSteam", "GAS", "frmInputScrn"},
+        {"mnuGasSteam", "GAS", "frmInputScrn"},
+        {"cmdLiquid", "LIQUID", "frmLqdInput"},
+        {"mnuLiquid", "LIQUID", "frmLqdInput"},
+        {"cmdNorvane", "NORVANE", "frmNorvaneInput"},
+        {"mnuNorvane", "NORVANE", "frmNorvaneInput"}};
     for (const auto& c : rows) {
         SCOPED_TRACE(c.way);
-        if (&c != rows) TearDown(), SetUp();
+        if (&c != rows) restart();
         shared().SizingType = "ALL LIQUID";
         if (c.way[0] == 'm') introAction(c.way)->trigger();
-        else button(c.way)->isVisible() ? QTest::mouseClick(button(c.way), Qt::LeftButton) : button(c.way)->click();
+        else if (button(c.way)->isVisible()) QTest::mouseClick(button(c.way), Qt::LeftButton);
+        else button(c.way)->click();
         settle();
-        ASSERT_EQ(std::tuple(shared().SizingType, childForms()), std::tuple(std::string(c.sizingType), QStringList{c.inputForm}));
-        EXPECT_EQ(parent->mdiArea()->subWindowList().first()->geometry(), parent->mdiArea()->viewport()->rect());
-        EXPECT_EQ(parent->menuBar()->actions(), dynamic_cast<Form*>(Shell::instance().find(c.inputForm))->menuBarItems());
+        ASSERT_EQ(std::tuple(shared().SizingType, childForms()),
+                  std::tuple(std::string(c.sizingType), QStringList{c.inputForm}));
+        EXPECT_EQ(parent->mdiArea()->subWindowList().first()->geometry(),
+                  parent->mdiArea()->viewport()->rect());
+        EXPECT_EQ(parent->menuBar()->actions(),
+                  dynamic_cast<Form*>(Shell::instance().find(c.inputForm))->menuBarItems());
     }
 }
 

@@ -19,7 +19,8 @@ protected:
     // Opens the input screen in place of the intro screen.
     void SetUp() override {
         UiTest::SetUp();
-        Shell::instance().unload("frmINTRO"), settle();
+        Shell::instance().unload("frmINTRO");
+        settle();
         ASSERT_NE(Shell::instance().showChild(input_), nullptr);
         settle();
     }
@@ -31,7 +32,8 @@ protected:
     void type(const char* name, const QString& text) {
         QLineEdit* b = box(name);
         ASSERT_NE(b, nullptr) << name;
-        b->setFocus(Qt::MouseFocusReason), b->selectAll();
+        b->setFocus(Qt::MouseFocusReason);
+        b->selectAll();
         text.isEmpty() ? QTest::keyClick(b, Qt::Key_Delete) : QTest::keyClicks(b, text);
     }
     static void enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }
@@ -39,16 +41,23 @@ protected:
     // Moves the focus away from the box, as a click elsewhere does.
     void leave() const { box("txtTagNoIn")->setFocus(Qt::MouseFocusReason); }
     // Types into a box and leaves it.
-    void fill(const char* name, const QString& text) { type(name, text), leave(); }
+    void fill(const char* name, const QString& text) {
+        type(name, text);
+        leave();
+    }
     // Picks a list entry with the mouse.
     void pick(const char* name, const QString& entry) {
         QComboBox* c = list(name);
         ASSERT_NE(c, nullptr) << name;
         const int i = c->findText(entry);
         ASSERT_GE(i, 0) << entry.toStdString();
-        c->setFocus(Qt::MouseFocusReason), c->setCurrentIndex(i), emit c->activated(i);
+        c->setFocus(Qt::MouseFocusReason);
+        c->setCurrentIndex(i);
+        emit c->activated(i);
     }
-    static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    static QString focused() {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
     QStringList entries(const char* name) const {
         QStringList texts;
         for (int k = 0; k < list(name)->count(); ++k) texts << list(name)->itemText(k);
@@ -62,13 +71,19 @@ protected:
         return texts;
     }
     // A menu item of the input screen (or of `form`).
-    QAction* menuItem(const char* name, const char* form = nullptr) const { return control<QAction>(form ? form : input_, name); }
+    QAction* menuItem(const char* name, const char* form = nullptr) const {
+        return control<QAction>(form ? form : input_, name);
+    }
     // Presses Find Meter, which opens the results screen.
     void findMeter() {
-        control<QPushButton>(input_, "cmdCalcFlow")->click(), settle();
+        control<QPushButton>(input_, "cmdCalcFlow")->click();
+        settle();
         ASSERT_TRUE(Shell::instance().isLoaded(results_));
     }
-    void closeResults() { control<QPushButton>(results_, "cmdClose")->click(), settle(); }
+    void closeResults() {
+        control<QPushButton>(results_, "cmdClose")->click();
+        settle();
+    }
 
     const char* input_;
     const char* results_;

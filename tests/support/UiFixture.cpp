@@ -1,7 +1,6 @@
 #include "support/UiFixture.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QMenuBar>
 
 namespace quorin::test {
@@ -81,23 +80,6 @@ QString UiTest::menuBarText() const {
     QStringList captions;
     for (QAction* a : parent->menuBar()->actions()) captions << a->text();
     return captions.join('|');
-}
-
-QStringList UiTest::menuRows() const {
-    QStringList rows;
-    auto row = [&rows](const QAction* a) {
-        rows << QStringList{a->objectName(), a->isSeparator() ? "-" : a->text(),
-                            a->shortcut().toString(QKeySequence::PortableText),
-                            a->isEnabled() ? "enabled" : "disabled",
-                            a->isVisible() ? "shown" : "hidden"}
-                    .join('|');
-    };
-    for (const QAction* item : parent->menuBar()->actions()) {
-        row(item);
-        if (item->menu())
-            for (const QAction* a : item->menu()->actions()) row(a);
-    }
-    return rows;
 }
 
 void UiTest::onDialog(const QString& form, const std::function<void(QDialog&)>& drive) {

@@ -60,9 +60,11 @@ protected:
     }
     QStringList childForms() const;  // names of the MDI children, creation order
     QString menuBarText() const;     // captions of the parent's menu bar items
-    // Every item of the parent's menu bar and of its menus, one row each:
-    // "object name|caption|shortcut|enabled|shown" ("-" for a separator).
-    QStringList menuRows() const;
+    // Ends the program and starts a fresh one.
+    void restart() {
+        TearDown();
+        SetUp();
+    }
     // While the modal dialog `form` runs, it is shown and active as on the
     // desktop, and `drive` acts on it. runDialog also opens it.
     void onDialog(const QString& form, const std::function<void(QDialog&)>& drive);

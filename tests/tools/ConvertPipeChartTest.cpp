@@ -13,28 +13,41 @@ protected:
     // Runs the dialog `form`, `drive` acting on it; it is unloaded afterwards.
     void open(const char* form, const std::function<void()>& drive) {
         dialog_ = nullptr;
-        runDialog(form, [this, drive](QDialog& d) { dialog_ = &d, drive(); });
+        runDialog(form, [this, drive](QDialog& d) {
+            dialog_ = &d;
+            drive();
+        });
         EXPECT_TRUE(dialog_ && !Shell::instance().isLoaded(form));
     }
     QWidget* in(const char* name) const { return dialog_->findChild<QWidget*>(name); }
     QComboBox* list(const char* name) const { return qobject_cast<QComboBox*>(in(name)); }
-    QLineEdit* edit(const char* n) const { return list(n) ? list(n)->lineEdit() : qobject_cast<QLineEdit*>(in(n)); }
+    QLineEdit* edit(const char* n) const {
+        return list(n) ? list(n)->lineEdit() : qobject_cast<QLineEdit*>(in(n));
+    }
     // The texts of controls ("-" for a hidden one; a list's is its edit
     // text), then the focused control, "*" when its whole text is selected.
     QStringList shown(std::initializer_list<const char*> names) const {
         QStringList texts;
-        for (auto n : names) texts << (in(n)->isVisible() ? in(n)->property(list(n) ? "currentText" : "text").toString() : "-");
-        QLineEdit* e = edit(qPrintable(qApp->focusWidget()->objectName()));
-        return texts << qApp->focusWidget()->objectName() + (e && e->hasSelectedText() && e->selectedText() == e->text() ? "*" : "");
+        for (auto n : names) {
+            const char* property = list(n) ? "currentText" : "text";
+            texts << (in(n)->isVisible() ? in(n)->property(property).toString() : "-");
+        }
+        const QString focus = qApp->focusWidget()->objectName();
+        QLineEdit* e = edit(qPrintable(focus));
+        const bool whole = e && e->hasSelectedText() && e->selectedText() == e->text();
+        return texts << focus + (whole ? "*" : "");
     }
     void typeInto(const char* name, const QString& typed) {
-        in(name)->setFocus(Qt::MouseFocusReason), edit(name)->selectAll();
+        in(name)->setFocus(Qt::MouseFocusReason);
+        edit(name)->selectAll();
         typed.isEmpty() ? QTest::keyClick(edit(name), Qt::Key_Delete) : QTest::keyClicks(edit(name), typed);
     }
     static void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
     void pick(const char* name, const char* entry) {
         const int i = list(name)->findText(entry, Qt::MatchExactly);
-        list(name)->setFocus(Qt::MouseFocusReason), list(name)->setCurrentIndex(i), emit list(name)->activated(i);
+        list(name)->setFocus(Qt::MouseFocusReason);
+        list(name)->setCurrentIndex(i);
+        emit list(name)->activated(i);
     }
 
     QDialog* dialog_ = nullptr;
@@ -50,7 +63,9 @@ TEST_F(ConvertScreen, AndThePipeChartOpenAfreshAndCloseEveryWay) {
         open("frmConvert", [&, this] {
             EXPECT_EQ(shown({"txtInput", "cboParSel", "txtInch", "lblInch", "txtEqPipeDia", "lblEqDia"}),
                       QStringList({"140", "MILLIMETERS", "5.512", "INCHES", "-", "-", "txtInput*"})) << way;
-            typeInto("txtInput", "1"), enter(), pick("cboParSel", "SQUARE FEET");
+            typeInto("txtInput", "1");
+            enter();
+            pick("cboParSel", "SQUARE FEET");
             EXPECT_EQ(shown({"txtInch", "txtArea", "txtEqPipeDia", "lblInch", "lblEqDia"}),
                       QStringList({"-", "144.000", "13.541", "-", "EQUIV DIA INCHES", "cboParSel"}));
             if (way == "cmdClose") QTest::mouseClick(in("cmdClose"), Qt::LeftButton);
@@ -63,7 +78,9 @@ TEST_F(ConvertScreen, AndThePipeChartOpenAfreshAndCloseEveryWay) {
             pick("cboNomSize", "1/2");
             EXPECT_EQ(std::tuple(shown({"txtID", "txtOD", "txtWallThk", "lblSch"}), shared().PipeChartSize),
                       std::tuple(QStringList({".622", ".840", ".109", "Sch 40", "cboNomSize"}), "1/2"));
-            typeInto("cboNomSize", "8"), enter(), in("cmdClose")->setFocus(Qt::MouseFocusReason);
+            typeInto("cboNomSize", "8");
+            enter();
+            in("cmdClose")->setFocus(Qt::MouseFocusReason);
             EXPECT_EQ(shown({"cboNomSize", "txtID"}), QStringList({"8", ".622", "cmdClose"}));
             QTest::mouseClick(in("cmdClose"), Qt::LeftButton);
         });
@@ -90,12 +107,14 @@ TEST_F(ConvertScreen, WhatConvertsAndWhereEnterGoes) {
         SCOPED_TRACE(std::string(box) + " " + typed + " " + event);
         open("frmConvert", [&, this] {
             const std::string how = event;
-            how == "pick" ? pick(box, typed) : typeInto(box, typed);
+            if (how == "pick") pick(box, typed);
+            else typeInto(box, typed);
             if (how == "Enter") enter();
             if (how == "leave") in("cboParSel")->setFocus(Qt::MouseFocusReason);
             if (how == "click") QTest::mouseClick(in(box), Qt::LeftButton);
             EXPECT_EQ(std::tuple(shown({"txtInput", "txtInch"}), shared().ConvParam, beeps),
-                      std::tuple(QStringList({number, inches, focused}), unit, int(std::string(typed) == "abc")));
+                      std::tuple(QStringList({number, inches, focused}), unit,
+                                 int(std::string(typed) == "abc")));
         });
     }
 }

@@ -11,16 +11,22 @@ namespace quorin::test {
 namespace {
 
 constexpr const char* kChart = "frmStdMeterRange";
-const char* const kColumns[] = {"lstMeter", "lstDescription", "lstMinFlow", "lstMaxFlow", "lstMinSteam", "lstMaxSteam"};
+const char* const kColumns[] = {"lstMeter",   "lstDescription", "lstMinFlow",
+                                "lstMaxFlow", "lstMinSteam",    "lstMaxSteam"};
 
 class RangeChartScreen : public UiTest {
 protected:
     // Chooses the workflow on the intro screen, presses Find Meter for the
     // results screen's menu, and opens the chart from the menu item.
     void open(const std::string& menuForm = "frmInputScrn", const char* item = "mnuMeterRange") {
-        control<QPushButton>("frmINTRO", menuForm == "frmInputScrn" ? "cmdGasSteam" : "cmdLiquid")->click(), settle();
-        if (menuForm == "frmLqdResults") control<QPushButton>("frmLqdInput", "cmdCalcFlow")->click(), settle();
-        control<QAction>(QString::fromStdString(menuForm), item)->trigger(), settle();
+        control<QPushButton>("frmINTRO", menuForm == "frmInputScrn" ? "cmdGasSteam" : "cmdLiquid")->click();
+        settle();
+        if (menuForm == "frmLqdResults") {
+            control<QPushButton>("frmLqdInput", "cmdCalcFlow")->click();
+            settle();
+        }
+        control<QAction>(QString::fromStdString(menuForm), item)->trigger();
+        settle();
         ASSERT_TRUE(Shell::instance().isLoaded(kChart));
     }
     QListWidget* column(const char* name) const { return control<QListWidget>(kChart, name); }
@@ -37,12 +43,13 @@ TEST_F(RangeChartScreen, OpensTheChartOfTheMenuBelowItsScreen) {
         {"frmLqdResults", "mnuAllMtrRng", "Based on 70 degF 1.12 Cp", 12}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
-        if (&c != &cases[0]) TearDown(), SetUp();  // a fresh program for each menu
+        if (&c != &cases[0]) restart();  // a fresh program for each menu
         open(c.menuForm, c.item);
         EXPECT_EQ(control<QLabel>(kChart, "lblRef")->text(), c.ref);
         for (const char* name : kColumns) EXPECT_EQ(column(name)->count(), c.rows) << name;
         const int n = int(childForms().size()), h = area().height() / n;
-        EXPECT_EQ(std::tuple(childForms().last(), windowOf(kChart)->geometry(), parent->mdiArea()->activeSubWindow()),
+        EXPECT_EQ(std::tuple(childForms().last(), windowOf(kChart)->geometry(),
+                             parent->mdiArea()->activeSubWindow()),
                   std::tuple(kChart, QRect(0, (n - 1) * h, area().width(), h), windowOf(kChart)));
     }
 }
@@ -55,14 +62,18 @@ TEST_F(RangeChartScreen, UnloadsWhenClosedOrWhenAnotherWindowIsActivated) {
     open();
     for (const std::string way : {"click", "Close", "Esc", "menu Close", "title bar"}) {
         SCOPED_TRACE(way);
-        if (!Shell::instance().isLoaded(kChart)) control<QAction>("frmInputScrn", "mnuMeterRange")->trigger(), settle();
+        if (!Shell::instance().isLoaded(kChart)) {
+            control<QAction>("frmInputScrn", "mnuMeterRange")->trigger();
+            settle();
+        }
         if (way == "click") QTest::mouseClick(control<QWidget>("frmInputScrn", "txtTagNoIn"), Qt::LeftButton);
         if (way == "Close") control<QPushButton>(kChart, "cmdClose")->click();
         if (way == "Esc") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         if (way == "menu Close") control<QAction>(kChart, "mnuClose")->trigger();
         if (way == "title bar") windowOf(kChart)->close();
         settle();
-        EXPECT_EQ(std::tuple(Shell::instance().isLoaded(kChart), childForms(), windowOf("frmInputScrn")->geometry()),
+        EXPECT_EQ(std::tuple(Shell::instance().isLoaded(kChart), childForms(),
+                             windowOf("frmInputScrn")->geometry()),
                   std::tuple(false, QStringList{"frmInputScrn"}, area()));
     }
 }
@@ -74,15 +85,20 @@ TEST_F(RangeChartScreen, ColumnsLineUpRowByRow) {
     open();
     QScrollBar* bar = column("lstMaxSteam")->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0) << "the tiled chart should need scrolling";
-    bar->setValue(bar->maximum()), settle();
+    bar->setValue(bar->maximum());
+    settle();
     for (int row : {0, 30}) {
         const auto placeOf = [row, this](const char* name) {
             const QRect r = column(name)->visualItemRect(column(name)->item(row));
             return std::pair(column(name)->mapTo(parent.get(), r.topLeft()).y(), r.height());
         };
-        for (const char* name : kColumns) EXPECT_EQ(placeOf(name), placeOf("lstMeter")) << name << " row " << row;
+        for (const char* name : kColumns)
+            EXPECT_EQ(placeOf(name), placeOf("lstMeter")) << name << " row " << row;
     }
-    parent->resize(480, 768), settle(), Shell::instance().arrangeChildren(), settle();
+    parent->resize(480, 768);
+    settle();
+    Shell::instance().arrangeChildren();
+    settle();
     for (const char* name : kColumns)
         for (int k = 0; k < column(name)->count(); ++k)
             EXPECT_LE(column(name)->fontMetrics().horizontalAdvance(column(name)->item(k)->text()),
