@@ -33,10 +33,9 @@ protected:
     QStringList snapshot() const {
         QStringList rows;
         const QRegularExpression named("^(txt|cbo|lbl)");
-        for (QWidget* c : Shell::instance().find(input_)->findChildren<QWidget*>(named)) {
-            const QString state = QString(" %1%2").arg(c->isVisible()).arg(c->isEnabled());
-            rows << c->objectName() + "=" + text(c) + state;
-        }
+        for (QWidget* c : Shell::instance().find(input_)->findChildren<QWidget*>(named))
+            rows << c->objectName() + "=" + text(c) + " " + QString::number(c->isVisible()) +
+                        QString::number(c->isEnabled());
         return rows;
     }
     void typeIn(const char* name, const QString& typed) {  // a click into the box, its text typed over
@@ -98,31 +97,21 @@ TEST_F(NorvaneInput, EachBoxStoresItsFieldAndRunsItsChain) {
     EXPECT_EQ(std::tuple(beeps, messages.size()), std::tuple(0, size_t(0)));
 }
 
-// Each layout (gas shown vertical) shows its boxes; Enter in every box in turn
-// goes round, skipping what the layout hides or disables, selects each box's
-// text on arrival and changes nothing (typed base conditions and flows stay).
+// Each layout (gas shown vertical) shows its boxes; a liquid's Enter skips the
+// direction and the compressibility row. In steam's, Enter in every box in
+// turn goes round, skipping what the layout hides or disables, selects each
+// box's text on arrival and changes nothing (typed base conditions and flows stay).
 TEST_F(NorvaneInput, EachLayoutShowsItsBoxesAndEnterGoesRoundChangingNothing) {
-    const QStringList header = {"txtCust",  "txtCustRef", "txtPrepBy",
-                                "txtTagNo", "txtRevNo",   "cboFluidState"};
-    const QStringList line = {"cboLineSize", "cboLineOrient"};
-    const QStringList comp = {"txtCompMax", "txtCompNorm", "txtCompMin"};
-    const QStringList cases = {"txtFlowRateMax", "cboFlowUnit", "txtFlowRateNorm", "txtFlowRateMin",
-                               "txtTempMax",     "cboTempUnit", "txtTempNorm",     "txtTempMin",
-                               "txtPressMax",    "cboPressUnit", "txtPressNorm",   "txtPressMin"};
     const QStringList gasOnly = {"txtBfactor", "txtCompMin", "txtGasExpCorNorm",
                                  "txtCpCv",    "lblMolW",    "lblMWair"};
     const QStringList liquidOnly = {"lblLiquidDensity", "lblMWwater"};
-    const struct { const char *list, *entry, *unit; QStringList shown, hidden, round; } layouts[] = {
-        {"cboFluidState", "STEAM", "PPH", gasOnly,
-         QStringList(liquidOnly) << "txtSpecGrav" << "lblBbl",
-         QStringList(header) << line << cases << comp},
-        {"cboFluidState", "LIQUID", "bbl/day",
-         QStringList(liquidOnly) << "txtSpecGrav" << "lblBbl", gasOnly,
-         QStringList(header) << "cboFluid" << line << "txtMolW" << "txtBaseTemp" << "txtBasePress"
-                             << cases},
-        {"cboLineOrient", "VERT", "ACFM",
-         QStringList(gasOnly) << "cboFlowDir", QStringList(liquidOnly) << "txtFlowDir",
-         QStringList(header) << "cboFluid" << line << "cboFlowDir" << cases << comp}};
+    const QStringList liquid = QStringList(liquidOnly) << "txtSpecGrav" << "lblBbl";
+    const struct { const char *list, *entry, *unit; QStringList shown, hidden, enters; } layouts[] = {
+        {"cboFluidState", "LIQUID", "bbl/day", liquid, gasOnly,
+         {"cboLineOrient", "txtMolW", "txtPressMin", "txtCust"}},  // from, to
+        {"cboLineOrient", "VERT", "ACFM", QStringList(gasOnly) << "cboFlowDir",
+         QStringList(liquidOnly) << "txtFlowDir", {}},
+        {"cboFluidState", "STEAM", "PPH", gasOnly, liquid, {}}};
     for (const auto& c : layouts) {
         SCOPED_TRACE(c.entry);
         menuItem("mnuDefaults")->trigger();
@@ -130,18 +119,26 @@ TEST_F(NorvaneInput, EachLayoutShowsItsBoxesAndEnterGoesRoundChangingNothing) {
         pick("cboFlowUnit", c.unit);
         for (const QString& name : c.shown + c.hidden)
             EXPECT_EQ(w(name.toLatin1())->isVisible(), c.shown.contains(name)) << name.toStdString();
-        leaveTo("txtBaseTemp", "50");
-        leaveTo("txtFlowRateNorm", "1500");
-        const QStringList before = snapshot();
-        QStringList visited{focused()};
-        do {
+        for (qsizetype k = 0; k < c.enters.size(); k += 2) {
+            w(c.enters[k].toLatin1())->setFocus(Qt::MouseFocusReason);
             enter(QApplication::focusWidget());
-            QLineEdit* b = edit(QApplication::focusWidget());
-            visited << focused() + (b && b->selectedText() != b->text() ? " unselected" : "");
-        } while (focused() != "txtCust" && visited.size() < 40);
-        EXPECT_EQ(std::tuple(visited, snapshot(), beeps),
-                  std::tuple(QStringList(c.round) << "txtCust", before, 0));
+            EXPECT_EQ(focused(), c.enters[k + 1]);
+        }
     }
+    leaveTo("txtBaseTemp", "50");
+    leaveTo("txtFlowRateNorm", "1500");
+    const QStringList before = snapshot();
+    QStringList visited{focused()};
+    do {
+        enter(QApplication::focusWidget());
+        QLineEdit* b = edit(QApplication::focusWidget());
+        visited << focused() + (b && b->selectedText() != b->text() ? " unselected" : "");
+    } while (focused() != "txtCust" && visited.size() < 40);
+    const QStringList round = {"txtCust", "txtCustRef", "txtPrepBy", "txtTagNo", "txtRevNo", "cboFluidState",
+        "cboLineSize", "cboLineOrient", "txtFlowRateMax", "cboFlowUnit", "txtFlowRateNorm", "txtFlowRateMin",
+        "txtTempMax", "cboTempUnit", "txtTempNorm", "txtTempMin", "txtPressMax", "cboPressUnit",
+        "txtPressNorm", "txtPressMin", "txtCompMax", "txtCompNorm", "txtCompMin", "txtCust"};
+    EXPECT_EQ(std::tuple(visited, snapshot(), beeps), std::tuple(round, before, 0));
 }
 
 // Enter into "VERT" from "HORIZ" sets "UP"; later passes and the same state
@@ -284,10 +281,10 @@ TEST_F(NorvaneInput, TheVortexScreensLeadHereAndTheLoadedScreenServesSelections)
                   std::tuple(QStringList{"frmINTRO"}, std::string("NORVANE")));
         control<QPushButton>("frmINTRO", "cmdNorvane")->click();
         settle();
-        hooks().selectControl("cboLineSize");
-        EXPECT_EQ(std::tuple(childForms(), focused(), selected()),
-                  std::tuple(QStringList{"frmNorvaneInput"}, QString("cboLineSize"), QString("6.00")));
     }
+    hooks().selectControl("cboLineSize");
+    EXPECT_EQ(std::tuple(childForms(), focused(), selected()),
+              std::tuple(QStringList{"frmNorvaneInput"}, QString("cboLineSize"), QString("6.00")));
     menuItem("mnuClose")->trigger();
     settle();
     const QString before = focused();
