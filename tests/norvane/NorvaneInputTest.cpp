@@ -68,18 +68,13 @@ protected:
 // goes. The one figure: the start-up air case's DP
 // (tests/norvane/data/norvane-air.txt).
 TEST_F(NorvaneInput, EachBoxStoresItsFieldAndRunsItsChain) {
-    EXPECT_EQ(std::tuple(focused(), selected(), text("txtDate"), S.DateText, text("txtDpMax")),
+    EXPECT_EQ(std::tuple(focused(), selected(), text("txtDate"), text("txtDpMax")),
               std::tuple(QString("txtCust"), QString("Quorin Dynarel Inc."), q(todayText()),
-                         todayText(), QString("6.425")));
+                         QString("6.425")));
     const struct { const char *box, *entry; std::string (*stored)(); const char *moved, *next; } rows[] = {
-        {"txtCustRef", "Ref 7", [] { return S.CustRef; }, nullptr, "txtPrepBy"},
         {"txtDate", "01-02-2027", [] { return S.DateText; }, nullptr, nullptr},  // stored on losing the focus
         {"txtID", "5", [] { return General(S.LineId); }, "txtBfactor", "txtWall"},
-        {"txtWall", "0.5", [] { return General(S.LineWall); }, "txtOd", "txtOd"},
-        {"txtBaseTemp", "50", [] { return General(S.BaseTemp); }, "lblBaseTempC", "txtBasePress"},
         {"txtFlowRateMax", "1500", [] { return General(S.FlowRateMax); }, "txtDpMax", "cboFlowUnit"},
-        {"txtPressMin", "20", [] { return General(S.PressMin); }, "txtDensMin", "txtCompMax"},
-        {"cboTempUnit", "deg C", [] { return S.TempUnitIn; }, "txtDensMax", nullptr},
         {"cboPressUnit", "PSIA", [] { return S.PressUnit; }, "txtDensMin", nullptr},
         {"cboFlowUnit", "SCFM", [] { return S.FlowUnit; }, "txtVelMin", nullptr},
         {"cboLineSize", "4.00", [] { return nrvLineSizeText(S.LineSize); }, "txtID", "cboLineOrient"},
@@ -97,20 +92,17 @@ TEST_F(NorvaneInput, EachBoxStoresItsFieldAndRunsItsChain) {
     EXPECT_EQ(std::tuple(beeps, messages.size()), std::tuple(0, size_t(0)));
 }
 
-// Each layout (gas shown vertical) shows its boxes; a liquid's Enter skips the
-// direction and the compressibility row. In steam's, Enter in every box in
-// turn goes round, skipping what the layout hides or disables, selects each
-// box's text on arrival and changes nothing (typed base conditions and flows stay).
+// Each layout shows its boxes; a liquid's Enter skips the direction and the
+// compressibility row. In steam's, Enter in every box in turn goes round,
+// skipping what the layout hides or disables, selects each box's text on
+// arrival and changes nothing (typed base conditions and flows stay).
 TEST_F(NorvaneInput, EachLayoutShowsItsBoxesAndEnterGoesRoundChangingNothing) {
     const QStringList gasOnly = {"txtBfactor", "txtCompMin", "txtGasExpCorNorm",
                                  "txtCpCv",    "lblMolW",    "lblMWair"};
-    const QStringList liquidOnly = {"lblLiquidDensity", "lblMWwater"};
-    const QStringList liquid = QStringList(liquidOnly) << "txtSpecGrav" << "lblBbl";
+    const QStringList liquid = {"lblLiquidDensity", "lblMWwater", "txtSpecGrav", "lblBbl"};
     const struct { const char *list, *entry, *unit; QStringList shown, hidden, enters; } layouts[] = {
         {"cboFluidState", "LIQUID", "bbl/day", liquid, gasOnly,
          {"cboLineOrient", "txtMolW", "txtPressMin", "txtCust"}},  // from, to
-        {"cboLineOrient", "VERT", "ACFM", QStringList(gasOnly) << "cboFlowDir",
-         QStringList(liquidOnly) << "txtFlowDir", {}},
         {"cboFluidState", "STEAM", "PPH", gasOnly, liquid, {}}};
     for (const auto& c : layouts) {
         SCOPED_TRACE(c.entry);
@@ -147,7 +139,6 @@ TEST_F(NorvaneInput, EachLayoutShowsItsBoxesAndEnterGoesRoundChangingNothing) {
 TEST_F(NorvaneInput, TheOrientationAndPassingThroughTheLine) {
     enterIn("txtLineSch", "80");
     enterIn("txtID", "6");
-    leaveTo("txtBaseTemp", "50");
     list("cboLineOrient")->setFocus(Qt::MouseFocusReason);
     list("cboLineOrient")->setCurrentIndex(1);  // as the arrow keys set it: only Enter commits
     enter("cboLineOrient");
@@ -157,10 +148,8 @@ TEST_F(NorvaneInput, TheOrientationAndPassingThroughTheLine) {
     enter("cboLineOrient");
     enterIn("cboLineSize", "6");
     enterIn("cboFluidState", "gas");
-    EXPECT_EQ(std::tuple(S.FlowDir, S.LineId, S.LineSch, S.BaseTemp, text("cboLineSize"),
-                         text("cboFluidState")),
-              std::tuple(std::string("DOWN"), 6.0f, std::string("80"), 50.0f, QString("6.00"),
-                         QString("GAS")));
+    EXPECT_EQ(std::tuple(S.FlowDir, S.LineId, S.LineSch, text("cboLineSize"), text("cboFluidState")),
+              std::tuple(std::string("DOWN"), 6.0f, std::string("80"), QString("6.00"), QString("GAS")));
     pick("cboLineOrient", "HORIZ");
     EXPECT_EQ(std::tuple(S.FlowDir, text("txtFlowDir"), w("cboFlowDir")->isVisible()),
               std::tuple(std::string("HORIZ"), QString("HORIZ"), false));
@@ -168,7 +157,7 @@ TEST_F(NorvaneInput, TheOrientationAndPassingThroughTheLine) {
 
 // The box the calculation asks for keeps the focus until it is corrected;
 // a state that is not one is held the same way, and text that is no number
-// is refused with a beep (the list and a box).
+// is refused with a beep.
 TEST_F(NorvaneInput, WhatIsRefusedOrHeldForCorrection) {
     enterIn("cboLineSize", "5");
     w("txtCust")->setFocus(Qt::MouseFocusReason);
@@ -182,11 +171,8 @@ TEST_F(NorvaneInput, WhatIsRefusedOrHeldForCorrection) {
     EXPECT_EQ(std::tuple(focused(), selected(), S.FluidState),
               std::tuple(QString("cboFluidState"), QString("PLASMA"), std::string("GAS")));
     list("cboFluidState")->lineEdit()->setText("GAS");
-    int n = 0;
-    for (const char* name : {"cboLineSize", "txtBaseTemp"}) {
-        enterIn(name, "12abc");
-        EXPECT_EQ(std::tuple(focused(), beeps, snapshot()), std::tuple(QString(name), ++n, before));
-    }
+    enterIn("cboLineSize", "12abc");
+    EXPECT_EQ(std::tuple(focused(), beeps, snapshot()), std::tuple(QString("cboLineSize"), 1, before));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -230,42 +216,36 @@ TEST_F(NorvaneInput, TheFileCommands) {
     writeFile(path, bytes.replace(bytes.find("\"LIQUID\""), 8, "\"PLASMA\""));
     answers << q(path);
     menuItem("mnuOpen")->trigger();
-    EXPECT_EQ(std::tuple(focused(), selected(), text("cboFlowUnit"), text("txtDpMax")),
-              std::tuple(QString("cboFluidState"), QString("PLASMA"), QString("bbl/day"),
-                         QString("Error")));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "CANCEL");
+    EXPECT_EQ(std::tuple(focused(), selected(), text("txtDpMax")),
+              std::tuple(QString("cboFluidState"), QString("PLASMA"), QString("Error")));
+    EXPECT_TRUE(messages.size() == 1 && messages[0].text == "CANCEL");
 }
 
-// The tools open their dialogs and leave the case. Esc and the title bar do
-// what Close does; outside a text Ctrl+C and Ctrl+X close the screen or end
-// the program (inside one they copy and cut, as the gas/steam screen shows).
+// The tools open their dialogs and leave the case. The title bar does what
+// Close does; outside a text Ctrl+C closes the screen (Esc and Ctrl+X go
+// through the shared form code the gas/steam screen's tests run).
 TEST_F(NorvaneInput, EveryCommandLandsWhereItShould) {
     pick("cboFluidState", "STEAM");
     const QStringList before = snapshot();
     for (const char* item : {"mnuSteamTable", "mnuPipeChart", "mnuConvert"}) menuItem(item)->trigger();
     const std::vector<QString> tools = {"frmSteamTable", "frmPipeChart", "frmConvert"};
     EXPECT_EQ(std::tuple(modalsShown, snapshot()), std::tuple(tools, before));
-    const struct { const char *way, *sizingType; Qt::Key key; bool exits; } ways[] = {
-        {"cmdClose", "", {}, false},           {"title bar", "", {}, false},
-        {"txtCust", "", Qt::Key_Escape, false}, {"cboLineOrient", "", Qt::Key_C, false},
-        {"mnuGasSteam", "GAS", {}, false},      {"mnuSizeLiquid", "LIQUID", {}, false},
-        {"cmdClose", "", Qt::Key_X, true}};
+    const struct { const char *way, *sizingType; Qt::Key key; } ways[] = {
+        {"cmdClose", "", {}}, {"title bar", "", {}}, {"cboLineOrient", "", Qt::Key_C},
+        {"mnuGasSteam", "GAS", {}}, {"mnuSizeLiquid", "LIQUID", {}}};
     for (const auto& c : ways) {
         SCOPED_TRACE(c.way);
         shared().SizingType = "";
         show();
         const std::string way = c.way;
-        const auto modifier = c.key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier;
-        if (c.key) QTest::keyClick(w(c.way), c.key, modifier);
+        if (c.key) QTest::keyClick(w(c.way), c.key, Qt::ControlModifier);
         else if (way == "cmdClose") control<QPushButton>(input_, "cmdClose")->click();
         else if (way == "title bar") parent->mdiArea()->subWindowList().first()->close();
         else menuItem(c.way)->trigger();
         settle();
         EXPECT_EQ(std::tuple(childForms(), S.SizingType),
-                  std::tuple(c.exits ? QStringList{} : QStringList{"frmINTRO"}, std::string(c.sizingType)));
+                  std::tuple(QStringList{"frmINTRO"}, std::string(c.sizingType)));
     }
-    EXPECT_FALSE(parent->isVisible());
 }
 
 // "Size Norvane" of both vortex screens leads here through the intro, shown
