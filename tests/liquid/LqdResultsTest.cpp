@@ -46,7 +46,9 @@ TEST_F(LiquidResults, EveryWayOfClosingUnloadsIt) {
         if (way == "Esc") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         settle();
         EXPECT_EQ(childForms(), QStringList{"frmLqdInput"}) << way;
-        if (way == "Close") EXPECT_EQ(focused(), "txtCustomerIn");
+        if (way == "Close") {
+            EXPECT_EQ(focused(), "txtCustomerIn");
+        }
     }
 }
 

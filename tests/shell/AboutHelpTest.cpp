@@ -25,7 +25,9 @@ TEST_F(Boxes, ShowTheirTextsReadOnly) {
             for (auto* box : d.findChildren<QPlainTextEdit*>())
                 EXPECT_TRUE(box->isReadOnly() && !box->toPlainText().isEmpty());
             EXPECT_EQ(d.findChildren<QPlainTextEdit*>().size(), form[3] == 'A' ? 2 : 1);
-            if (form[3] == 'A') EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Version 1.00");
+            if (form[3] == 'A') {
+                EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Version 1.00");
+            }
         });
 }
 

@@ -101,8 +101,9 @@ TEST_F(RangeChart, FailedStepsLeaveBlankFiguresInStep) {
         ASSERT_EQ(rows.size(), c.firstRows.size() + 8) << c.slot26Code;
         EXPECT_EQ(Lines(rows.begin(), rows.begin() + c.firstRows.size()), c.firstRows) << c.slot26Code;
         EXPECT_EQ(S.ChartMinFlowGpm[25], c.slot26Code == std::string("X26") ? 0 : 7) << c.slot26Code;
-        if (std::isnan(c.viscFt2s))
+        if (std::isnan(c.viscFt2s)) {
             EXPECT_EQ(S.RangeMinVelFps[32] + S.ChartMinFlowGpm[32] + S.ChartMinFlowGpm[24], 0);
+        }
     }
 }
 
