@@ -101,6 +101,28 @@ BENCHMARK_CAPTURE(lqdFindMeterAndResults, Insertion6InchWater, 500, 6.0f, 1.0);
 BENCHMARK_CAPTURE(lqdFindMeterAndResults, Wafer1InchWater, 20, 1.049f, 1.0);
 BENCHMARK_CAPTURE(lqdFindMeterAndResults, TwoWafersAt2Point25Inch, 45, 2.25f, 1.0);
 
+// The plausibility check the input screens run after every edit: a typical
+// gas case, steam below its saturation temperature, and a typical liquid
+// case.
+void gasCheck(benchmark::State& state, const char* medium, float degF) {
+    setCase(medium, 100, degF, 2.067f, 100);
+    for (auto _ : state) {
+        CaseWarnings w = gasWarnings();
+        benchmark::DoNotOptimize(w);
+    }
+}
+BENCHMARK_CAPTURE(gasCheck, Air, "AIR", 70);
+BENCHMARK_CAPTURE(gasCheck, SteamBelowSaturation, kSteamSaturated, 300);
+
+void liquidCheck(benchmark::State& state) {
+    setLiquidCase(500, 6.0f, 1.0);
+    for (auto _ : state) {
+        CaseWarnings w = liquidWarnings();
+        benchmark::DoNotOptimize(w);
+    }
+}
+BENCHMARK(liquidCheck);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -3,8 +3,10 @@
 
 #include "gas/GasCalc.h"
 #include "gas/MediaTable.h"
+#include "gas/Plausibility.h"
 #include "gas/Results.h"
 #include "liquid/LiquidCalc.h"
+#include "liquid/Plausibility.h"
 #include "liquid/Results.h"
 #include "norvane/NorvaneCalc.h"
 #include "norvane/NorvaneFiles.h"

@@ -5,8 +5,10 @@
 #include <ostream>
 
 #include "gas/GasCalc.h"
+#include "gas/Plausibility.h"
 #include "gas/Results.h"
 #include "liquid/LiquidCalc.h"
+#include "liquid/Plausibility.h"
 #include "liquid/Results.h"
 #include "norvane/NorvaneCalc.h"
 #include "norvane/NorvaneFiles.h"
@@ -129,6 +131,11 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             err << in << ": " << openFailureMessage(error) << "\n";
             status = 1;
             continue;
+        }
+        // The case's plausibility warnings; they leave the status as it is.
+        if (workflow != Workflow::Norvane) {
+            const CaseWarnings w = workflow == Workflow::Gas ? gasWarnings() : liquidWarnings();
+            for (const std::string& line : w.lines) err << in << ": warning: " << line << "\n";
         }
         if (target == "-") {
             out.write(report.data(), std::streamsize(report.size()));

@@ -80,4 +80,16 @@ void modMeterSpecs() {
     }
 }
 
+const std::vector<CatalogueModel>& catalogueModels() {
+    static const std::vector<CatalogueModel> models = [] {
+        std::vector<CatalogueModel> all;
+        for (const GasSlot& g : kGasSlots)
+            all.push_back({g.slot, g.code, g.boreIn / 12, g.shedderIn / 12, 0});
+        for (const LiquidSlot& l : kLiquidSlots)
+            all.push_back({l.slot, l.code, double(l.boreIn) / 12, l.shedderFt, l.lqdRey});
+        return all;
+    }();
+    return models;
+}
+
 }  // namespace quorin

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quorin {
 
@@ -61,6 +62,17 @@ void modReynolds();
 // ---- Meter catalogue and selection ---------------------------------------
 // PressPsig -> the catalogue arrays of every slot.
 void modMeterSpecs();
+// A model of the catalogue as the Reynolds-number checks see it: its slot
+// and code, its bore and shedder width in ft (bore 0 for an insertion
+// meter, which sees the line velocity) and the lowest Reynolds number it
+// measures (0 where the catalogue states none).
+struct CatalogueModel {
+    int slot;
+    const char* code;
+    double boreFt, shedderFt, minReynolds;
+};
+// Every model of the catalogue, gas/steam slots first; writes nothing.
+const std::vector<CatalogueModel>& catalogueModels();
 // PipeIdIn, MediaIn -> MeterModel of slots 1 and 3 to 9.
 void modMeterID();
 // Removes the gas insertion meter (slot 8) for saturated steam.

@@ -1,6 +1,7 @@
 #include "gas/Results.h"
 
 #include "gas/GasCalc.h"
+#include "gas/Plausibility.h"
 #include "state/ResultTexts.h"
 #include "state/SharedState.h"
 #include "state/Single.h"
@@ -130,6 +131,7 @@ GasResultsView modGasResults() {
     copyCase(S, v);
     deriveFlows(S, v);
     addNotes(v);
+    v.warnings = gasWarnings().lines;
     return v;
 }
 
@@ -205,6 +207,7 @@ GasResultsScreen gasResultsScreen(const GasResultsView& v, const std::string& da
     t.flowLow = std::move(shown.flowLow);
     t.flowHi = std::move(shown.flowHi);
     t.errors = v.notes;
+    t.warnings = v.warnings;
     return t;
 }
 

@@ -57,6 +57,9 @@ struct GasResultsView : ResultsCase {
     // pressure, the operating temperature or a Reynolds number is added.
     bool flowOutOfRange = false, pressOutOfRange = false, tempOutOfRange = false,
          reynoldsOutOfRange = false;
+    // The plausibility warnings of the case (gas/Plausibility.h): shown on
+    // the screen, not written to the text file or the printed page.
+    std::vector<std::string> warnings;
 };
 
 // The view of the last selection, from the case record; writes nothing.
@@ -85,6 +88,7 @@ struct GasResultsScreen {
     std::string minUnit, maxUnit;              // unit of the range columns
     std::vector<std::string> meters, flowLow, flowHi;  // row by row
     std::vector<std::string> errors;                    // the notes
+    std::vector<std::string> warnings;                  // over the notes
 };
 
 // The view formatted for the screen; `date` is the date to show.

@@ -1,9 +1,11 @@
 #include "gas/frmInputScrn.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,11 +15,13 @@
 #include "gas/GasCalc.h"
 #include "gas/InputRules.h"
 #include "gas/MediaTable.h"
+#include "gas/Plausibility.h"
 #include "reports/CaseFiles.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "shell/WarningStrip.h"
 #include "state/SharedState.h"
 #include "state/Text.h"
 
@@ -39,6 +43,8 @@ frmInputScrn::frmInputScrn() : Form(kName, " Quorin GAS/STEAM Sizing"), events_(
     modGasRecalc();
     refresh();
     showOtherGasLabels();
+    refreshWarnings();
+    events_->setAfterCommit([this] { refreshWarnings(); });
     txtCustomerIn->selectAll();
     txtCustomerIn->setFocus(Qt::OtherFocusReason);
 }
@@ -127,7 +133,17 @@ void frmInputScrn::createControls() {
     refGrid->addWidget(new QLabel("Temperature Reference Unit"), 2, 1);
     refGrid->addWidget(cboTempRefUnitIn, 3, 1);
 
-    layOutInputScreen(heading, process, reference, {cmdCalcFlow, cmdClose});
+    // The warnings at the foot of the right column, under the reference.
+    warnings_ = new WarningStrip("warningStrip");
+    warnings_->setFix("cmdUseSaturation", "Use saturation temperature",
+                      [this] { useSaturationTemperature(); });
+    auto* right = new QWidget;
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(reference);
+    rightLayout->addWidget(warnings_);
+
+    layOutInputScreen(heading, process, right, {cmdCalcFlow, cmdClose});
 
     setTabOrder(txtCustomerIn, txtTagNoIn);
     QWidget* order[] = {txtTagNoIn,     txtFlowRateIn,      cboFlowUnitIn,     txtPipeSizeIn,
@@ -241,6 +257,20 @@ void frmInputScrn::refreshReference() {
     selectText(cboTempRefUnitIn, S.TempRefUnitIn);
 }
 
+void frmInputScrn::refreshWarnings() {
+    const CaseWarnings w = gasWarnings();
+    saturationTemp_ = w.saturationTemp;
+    warnings_->showWarnings(w.lines, w.saturationTemp.has_value());
+}
+
+void frmInputScrn::useSaturationTemperature() {
+    if (!saturationTemp_) return;
+    txtTempIn->setFocus(Qt::OtherFocusReason);
+    txtTempIn->setText(q(General(*saturationTemp_)));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(txtTempIn, &enter);
+}
+
 void frmInputScrn::showOtherGasLabels() { showOtherGasLabels(shared().MediaIn == "OTHER"); }
 
 void frmInputScrn::showOtherGasLabels(bool other) {
@@ -333,6 +363,7 @@ void frmInputScrn::openFile() {
     refresh();
     selectText(cboMediaIn, S.OtherMediaFlag ? std::string("OTHER") : S.MediaIn);
     showOtherGasLabels(S.OtherMediaFlag);
+    refreshWarnings();
     txtCustomerIn->setFocus(Qt::OtherFocusReason);
     txtCustomerIn->selectAll();
 }
@@ -342,6 +373,7 @@ void frmInputScrn::setDefaults() {
     modGasRecalc();
     refresh();
     showOtherGasLabels();
+    refreshWarnings();
 }
 
 void frmInputScrn::close_() {

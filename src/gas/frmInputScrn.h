@@ -2,6 +2,8 @@
 // written into the case record at once and its conversion chain runs.
 #pragma once
 
+#include <optional>
+
 #include "shell/FieldEvents.h"
 #include "shell/Form.h"
 
@@ -11,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace quorin {
+
+class WarningStrip;
 
 class frmInputScrn : public Form {
 public:
@@ -30,6 +34,11 @@ private:
     void refreshReference();
     void showOtherGasLabels();
     void showOtherGasLabels(bool other);
+    // The plausibility warnings of the case as it stands.
+    void refreshWarnings();
+    // Types the saturation temperature into the temperature box and
+    // presses Enter there.
+    void useSaturationTemperature();
 
     // Chains of the event table.
     void flowChanged();
@@ -51,6 +60,8 @@ private:
         *cboAtmoPressUnitIn, *cboMediaIn, *cboPressRefUnitIn, *cboTempRefUnitIn;
     QLabel *lblOther, *lblNewMedia;
     QPushButton *cmdCalcFlow, *cmdClose;
+    WarningStrip* warnings_;
+    std::optional<float> saturationTemp_;  // the fix the warnings offer
 };
 
 }  // namespace quorin

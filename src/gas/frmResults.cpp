@@ -14,6 +14,7 @@
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "shell/WarningStrip.h"
 #include "state/SharedState.h"
 
 namespace quorin {
@@ -104,6 +105,7 @@ void frmResults::show(const GasResultsScreen& v) {
     lblCuMtrHr->setText(q(v.cuMtrHrLabel));
     lblNmCuMtrHr->setText(q(v.nmCuMtrHrLabel));
     showMeters(v.minUnit, v.maxUnit, v.meters, v.flowLow, v.flowHi, v.errors);
+    warningStrip->showWarnings(v.warnings);
 }
 
 void frmResults::unloadAndClear(bool focusInput) {

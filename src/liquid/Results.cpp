@@ -1,5 +1,6 @@
 #include "liquid/Results.h"
 
+#include "liquid/Plausibility.h"
 #include "state/ResultTexts.h"
 #include "state/SharedState.h"
 #include "state/Text.h"
@@ -59,6 +60,7 @@ LiquidResultsView modLqdResults() {
     } else {
         addLowRangeWarnings(v.LqdFlowRateIn, codes, low, high, v.notes);
     }
+    v.warnings = liquidWarnings().lines;
     return v;
 }
 
@@ -120,6 +122,7 @@ LiquidResultsScreen liquidResultsScreen(const LiquidResultsView& v, const std::s
         t.flowHi.push_back(range(m.maxFlow));
     }
     t.errors = v.notes;
+    t.warnings = v.warnings;
     return t;
 }
 

@@ -37,6 +37,9 @@ struct LiquidResultsView : ResultsCase {
     std::vector<LiquidMeterRange> meters;  // slots 25 to 40 not removed
     std::vector<std::string> notes;        // warnings or the "**" note
     bool beep = false;
+    // The plausibility warnings of the case (liquid/Plausibility.h): shown
+    // on the screen, not written to the text file or the printed page.
+    std::vector<std::string> warnings;
 };
 
 // The view of the last liquid selection, from the case record; writes
@@ -59,6 +62,7 @@ struct LiquidResultsScreen {
     std::string minUnit, maxUnit;        // unit of the range columns
     std::vector<std::string> meters, flowLow, flowHi;  // row by row
     std::vector<std::string> errors;                    // the notes
+    std::vector<std::string> warnings;                  // over the notes
 };
 
 // The view formatted for the screen; `date` is the date to show

@@ -17,11 +17,13 @@
 #include "gas/InputRules.h"
 #include "liquid/InputRules.h"
 #include "liquid/LiquidCalc.h"
+#include "liquid/Plausibility.h"
 #include "reports/CaseFiles.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "shell/WarningStrip.h"
 #include "state/SharedState.h"
 #include "state/Single.h"
 #include "state/Text.h"
@@ -54,6 +56,8 @@ frmLqdInput::frmLqdInput() : Form(kName, " Quorin LIQUID Sizing"), events_(new F
     modLqdRecalc();
     refresh();
     clearDensityChoice();
+    refreshWarnings();
+    events_->setAfterCommit([this] { refreshWarnings(); });
     txtCustomerIn->clear();
     txtCustomerIn->setFocus(Qt::OtherFocusReason);
 }
@@ -137,7 +141,15 @@ void frmLqdInput::layoutControls() {
     media->setColumnStretch(1, 1);
     media->setColumnStretch(2, 1);
 
-    layOutInputScreen(heading, process, fraMedia, {cmdCalcFlow, cmdClose});
+    // The warnings at the foot of the right column, under the density.
+    warnings_ = new WarningStrip("warningStrip");
+    auto* right = new QWidget;
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(fraMedia);
+    rightLayout->addWidget(warnings_);
+
+    layOutInputScreen(heading, process, right, {cmdCalcFlow, cmdClose});
 
     QWidget* order[] = {txtCustomerIn, txtTagNoIn,  txtMediaIn,   txtFlowRateIn, cboFlowUnit,
                         txtPipeSizeIn, cboPipeUnit, txtTempIn,    cboTempUnit,   txtViscIn,
@@ -232,6 +244,8 @@ void frmLqdInput::refresh() {
     events_->show(txtSpecGravIn, q(General(S.SpecGravity)));
     showViscosityKind();
 }
+
+void frmLqdInput::refreshWarnings() { warnings_->showWarnings(liquidWarnings().lines); }
 
 void frmLqdInput::clearDensityChoice() {
     for (QRadioButton* option : {optDens, optSpecGrav}) {
@@ -357,6 +371,7 @@ void frmLqdInput::openFile() {
     refresh();
     clearDensityChoice();
     optDens->setChecked(true);
+    refreshWarnings();
     txtCustomerIn->setFocus(Qt::OtherFocusReason);
     txtCustomerIn->selectAll();
 }
@@ -367,6 +382,7 @@ void frmLqdInput::setDefaults() {
     resetLiquidSlots();
     refresh();
     clearDensityChoice();
+    refreshWarnings();
     txtCustomerIn->setFocus(Qt::OtherFocusReason);
     txtCustomerIn->selectAll();
 }

@@ -16,6 +16,8 @@ class QRadioButton;
 
 namespace quorin {
 
+class WarningStrip;
+
 class frmLqdInput : public Form {
 public:
     static constexpr const char* kName = "frmLqdInput";
@@ -34,6 +36,8 @@ private:
     void refresh();
     // Neither density nor specific gravity chosen: both entries disabled.
     void clearDensityChoice();
+    // The plausibility warnings of the case as it stands.
+    void refreshWarnings();
 
     // Chains of the event table.
     void viscosityBox(Trigger trigger);
@@ -60,6 +64,7 @@ private:
     QGroupBox* fraMedia;
     QRadioButton *optDens, *optSpecGrav;
     QPushButton *cmdCalcFlow, *cmdClose;
+    WarningStrip* warnings_;
 };
 
 }  // namespace quorin

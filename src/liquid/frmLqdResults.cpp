@@ -13,6 +13,7 @@
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "shell/WarningStrip.h"
 #include "state/SharedState.h"
 
 namespace quorin {
@@ -114,6 +115,7 @@ void frmLqdResults::show(const LiquidResultsScreen& v) {
     lblCFM->setText(q(v.cfmLabel));
     lblCuMtrHr->setText(q(v.cuMtrHrLabel));
     showMeters(v.minUnit, v.maxUnit, v.meters, v.flowLow, v.flowHi, v.errors);
+    warningStrip->showWarnings(v.warnings);
 }
 
 void frmLqdResults::close_(bool focusInput) {

@@ -74,6 +74,7 @@ bool FieldEvents::fire(const FieldRow& row, Trigger trigger) {
     const bool taken = row.commit(trigger);
     receiver_ = outer;
     firing_ = false;
+    if (afterCommit_) afterCommit_();
     if (QWidget* asked = requested_) {
         // The calculation asked for a box: it keeps the focus, with its text
         // selected, whatever the trigger.

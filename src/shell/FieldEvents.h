@@ -106,6 +106,9 @@ public:
     ~FieldEvents() override;
 
     void add(FieldRow row);
+    // What runs after every commit of a row (a refresh that depends on the
+    // whole case).
+    void setAfterCommit(std::function<void()> after) { afterCommit_ = std::move(after); }
     void add(std::initializer_list<FieldRow> rows);
 
     // Commits the control that has the focus as if it lost the focus.
@@ -190,6 +193,7 @@ private:
     bool firing_ = false;
     bool enterMoveCommits_ = true;
     bool refused_ = false;  // the last commit refused its text
+    std::function<void()> afterCommit_;
     QPointer<QWidget> requested_;  // the box the calculation asked for
 
     // Every FieldEvents alive, and the one whose commit or command runs.

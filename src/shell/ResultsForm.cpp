@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "shell/Controls.h"
+#include "shell/WarningStrip.h"
 
 namespace quorin {
 
@@ -70,6 +71,8 @@ void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
     meterGrid->addWidget(lstFlowHi, 2, 2);
     auto* errors = new QGroupBox;
     auto* errorLayout = new QVBoxLayout(errors);
+    warningStrip = new WarningStrip("warningStrip");
+    errorLayout->addWidget(warningStrip);
     errorLayout->addWidget(makeLabel("lblError", lists.errors));
     errorLayout->addWidget(lstErrorBox);
 

@@ -20,6 +20,8 @@ class QPushButton;
 
 namespace quorin {
 
+class WarningStrip;
+
 class ResultsForm : public Form {
 protected:
     struct CaseRow {
@@ -57,6 +59,7 @@ protected:
     QListWidget *lstMeter = nullptr, *lstFlowLow = nullptr, *lstFlowHi = nullptr,
                 *lstErrorBox = nullptr;
     QLabel *lblMinUnit = nullptr, *lblMaxUnit = nullptr;
+    WarningStrip* warningStrip = nullptr;  // the case's warnings, over the notes
     QPushButton *cmdPrint = nullptr, *cmdSave = nullptr, *cmdClose = nullptr;
 
 private:

@@ -2,6 +2,7 @@
 // any state.
 #include "tools/SteamTable.h"
 
+#include <cmath>
 #include <iterator>
 
 #include "gas/GasCalc.h"
@@ -49,6 +50,16 @@ void modPsiaInterp() {
 void modTempInterp() {
     auto& S = shared();
     interpolate(2, S.SteamTempF, 1, S.SteamPsia, 3, S.SteamDens);
+}
+
+float saturationTempF(float psia) {
+    constexpr int last = kSteamTableRows - 1;
+    if (!(psia >= float(kRows[0][0]) && psia <= float(kRows[last][0]))) return NAN;
+    int i = 1;
+    while (i < last && float(kRows[i][0]) <= psia) ++i;
+    const auto& lo = kRows[i - 1];
+    const auto& hi = kRows[i];
+    return single(lo[1] + (double(psia) - lo[0]) / (hi[0] - lo[0]) * (hi[1] - lo[1]));
 }
 
 void modSteamLookupPsia() {

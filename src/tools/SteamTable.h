@@ -33,6 +33,11 @@ void modPsiaInterp();
 // SteamDens (lb/ft^3).
 void modTempInterp();
 
+// The saturation temperature (deg F) at `psia`, interpolated in the
+// built-in table as modPsiaInterp does; NaN outside 10..700 psia. Writes
+// nothing.
+float saturationTempF(float psia);
+
 // Lookup by pressure: SteamPsia clamped to 10..700 psia, then
 // modPsiaInterp.
 void modSteamLookupPsia();
