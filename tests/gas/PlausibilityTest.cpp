@@ -11,78 +11,53 @@ namespace {
 class Plausibility : public CoreTest {
 protected:
     // The corrected cases: air at 0 PSIG, 70 deg F, 1600 ACFM in 6 in; water,
-    // 500 GPM in 6 in.
-    static void base(bool liquid) {
-        if (liquid) water(500, 6);
-        else airAt(0, 70, 6, 1600);
-    }
-    static CaseWarnings check(bool liquid) {
-        if (liquid) modLqdRecalc();
-        else recompute();
-        return liquid ? liquidWarnings() : gasWarnings();
-    }
-    static bool says(const CaseWarnings& w, const std::string& text) {
-        return std::any_of(w.lines.begin(), w.lines.end(),
-                           [&](const std::string& l) { return l.find(text) != std::string::npos; });
+    // 500 GPM in 6 in. Then the warnings, all in one text.
+    static void base(bool liquid) { liquid ? water(500, 6) : airAt(0, 70, 6, 1600); }
+    static std::string check(bool liquid) {
+        liquid ? modLqdRecalc() : recompute();
+        std::string all;
+        for (const std::string& line : (liquid ? liquidWarnings() : gasWarnings()).lines) all += line + "|";
+        return all;
     }
 };
 
-// The saturation figure is the steam tool's: the steam table's row 14.696 psia
-// gives 212.0 deg F; outside the table's 10 to 700 psia there is none.
+// The steam table's row 14.696 psia gives 212.0 deg F; the tool's lookup agrees.
 TEST_F(Plausibility, SaturationTemperatureIsTheSteamTables) {
     fillSteamTable();
     EXPECT_EQ(saturationTempF(14.696f), 212.0f);
-    for (float psia : {10.0f, 114.696f, 700.0f}) {
-        shared().SteamPsia = psia;
-        modSteamLookupPsia();
-        EXPECT_EQ(saturationTempF(psia), shared().SteamTempF) << psia;
-    }
+    shared().SteamPsia = 114.696f;
+    modSteamLookupPsia();
+    EXPECT_EQ(saturationTempF(114.696f), shared().SteamTempF);
     EXPECT_TRUE(std::isnan(saturationTempF(9.9f)));
 }
 
-// Steam at 0 PSIG (14.696 psia) saturates at 212 deg F, 100 deg C, 671.67 deg R
-// (the table row above); exactly at saturation says nothing.
+// Steam at 0 PSIG (14.696 psia) saturates at 212 deg F, 100 deg C (the table
+// row above); exactly at saturation says nothing.
 TEST_F(Plausibility, SteamBelowSaturationOffersTheSaturationTemperature) {
-    const struct { const char* unit; float temp; float fix; const char* shown; } rows[] = {
-        {"deg F", 211.9f, 212, "212.0 deg F"},
-        {"deg C", 99, 100, "100.0 deg C"},
-        {"deg R", 600, 671.67f, "671.67 deg R"},
-        {"deg F", 212, 0, nullptr},
-        {"deg C", 100, 0, nullptr},
-    };
+    const struct { const char* unit; float temp, fix; } rows[] = {
+        {"deg F", 211.9f, 212}, {"deg C", 99, 100}, {"deg F", 212, 0}};
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.temp);
         base(false);
         shared().MediaIn = kSteamSaturated;
         shared().TempUnitIn = r.unit;
         shared().TempIn = r.temp;
-        const CaseWarnings w = check(false);
-        EXPECT_EQ(w.saturationTemp.value_or(0), r.fix);
-        if (r.shown) {
-            EXPECT_TRUE(says(w, "below its saturation temperature, " + std::string(r.shown)));
-        }
+        EXPECT_EQ(check(false).find("below its saturation temperature") != std::string::npos, r.fix > 0);
+        EXPECT_EQ(gasWarnings().saturationTemp.value_or(0), r.fix) << r.temp;
     }
 }
 
-// Each field at zero or below, an unknown unit (from a case file, or typed into
-// the liquid's editable flow list) with the value the conversion keeps, and a
-// flow too slow for every meter: 1 GPM of water gives at most 975.98 in QPL05
-// (0.546 in bore, 0.0076667 ft shedder), below QPL05's 1304 (the catalogue).
+// Each field at zero or below; an unknown unit (from a case file, or typed into
+// the liquid's editable flow list) with the value the conversion keeps; a flow
+// too slow for every meter: 1 GPM of water gives at most 975.98 in QPL05 (0.546
+// in bore, 0.0076667 ft shedder), below QPL05's 1304 (the catalogue).
 TEST_F(Plausibility, EachWarningAppearsForItsCaseAndGoesWhenCorrected) {
-    auto& S = shared();
     const struct { bool liquid; void (*spoil)(SharedState&); const char* line; } rows[] = {
         {false, [](SharedState& s) { s.FlowRateIn = 0; }, "Flow Rate is 0 ACFM: it must be above zero."},
         {false, [](SharedState& s) { s.PipeSizeIn = -2; }, "Pipe Size I.D. is -2 Inches"},
         {false, [](SharedState& s) { s.PressIn = -14.696f; }, "Pressure is 0 psia (absolute)"},
-        {false,
-         [](SharedState& s) {
-             s.TempUnitIn = "deg R";
-             s.TempIn = 0;
-         },
-         "Temperature is 0 deg R"},
+        {false, [](SharedState& s) { s.TempRefIn = -500; }, "Temperature Reference is -40.33 deg R"},
         {true, [](SharedState& s) { s.LqdDensityIn = 0; }, "Density is 0 lbm/ft^3"},
         {true, [](SharedState& s) { s.LqdViscIn = -1; }, "Viscosity is -1 centipoise"},
-        {true, [](SharedState& s) { s.LqdFlowRateIn = 0; }, "Flow Rate is 0 GPM"},
         {false, [](SharedState& s) { s.PressUnitIn = "psi"; },
          "Pressure: the unit \"psi\" is not one of its list; the calculation goes on with the "
          "pressure it had before, 14.696 psia."},
@@ -90,11 +65,10 @@ TEST_F(Plausibility, EachWarningAppearsForItsCaseAndGoesWhenCorrected) {
         {true, [](SharedState& s) { s.LqdFlowRateIn = 1; }, "at most 975.9818 (QPL05), below 1304,"},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.line);
         base(r.liquid);
-        EXPECT_EQ(check(r.liquid).lines, Lines{});
-        r.spoil(S);
-        EXPECT_TRUE(says(check(r.liquid), r.line)) << ::testing::PrintToString(check(r.liquid).lines);
+        EXPECT_EQ(check(r.liquid), "");
+        r.spoil(shared());
+        EXPECT_NE(check(r.liquid).find(r.line), std::string::npos) << r.line << "\n" << check(r.liquid);
     }
 }
 

@@ -1,5 +1,6 @@
-// The warning strips of the input and results screens: refreshed after every
-// commit, the saturation fix typed and committed (the warnings are the core's).
+// The warning strips of the gas/steam input and results screens: refreshed
+// after every commit, the saturation fix typed and committed (the warnings are
+// the core's; the liquid screens share the strip and the refresh).
 #include <QLabel>
 
 #include "support/FormTest.h"
@@ -41,22 +42,6 @@ TEST_F(GasWarnings, ResultsShowTheWarningsInTheNotesGroup) {
     EXPECT_EQ(strip->parentWidget(), control(results_, "lstErrorBox")->parentWidget());
     EXPECT_TRUE(control<QLabel>(results_, "warningStripText")->text().startsWith("Steam at 70 deg F"));
     EXPECT_FALSE(strip->isHidden());
-}
-
-class LiquidWarnings : public FormTest {
-protected:
-    LiquidWarnings() : FormTest("frmLqdInput", "frmLqdResults") {}
-};
-
-// A unit typed into the editable flow list that the conversion does not know.
-TEST_F(LiquidWarnings, UnknownUnitTypedIntoTheListIsNamed) {
-    QLineEdit* unit = list("cboFlowUnit")->lineEdit();
-    unit->setFocus(Qt::MouseFocusReason);
-    unit->selectAll();
-    QTest::keyClicks(unit, "gallons");
-    enter(unit);
-    EXPECT_FALSE(control(input_, "warningStrip")->isHidden());
-    EXPECT_TRUE(control<QLabel>(input_, "warningStripText")->text().startsWith("Flow Rate: the unit"));
 }
 
 }  // namespace
