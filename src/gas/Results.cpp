@@ -115,14 +115,6 @@ void addNotes(GasResultsView& v) {
                  v.reynoldsOutOfRange);
 }
 
-// The letter of a temperature unit ("F", "C", "R"); other texts as entered.
-std::string tempLetter(const std::string& unit) {
-    if (unitIs(unit, "DEG F")) return "F";
-    if (unitIs(unit, "DEG C")) return "C";
-    if (unitIs(unit, "DEG R")) return "R";
-    return unit;
-}
-
 }  // namespace
 
 GasResultsView modGasResults() {
@@ -173,10 +165,12 @@ GasResultsScreen gasResultsScreen(const GasResultsView& v, const std::string& da
         unitIs(v.AtmoPressUnitIn, "PSIA") ? "" : Format(v.AtmoPressPsia, "0.0##") + "  PSIA";
 
     // Operating temperature.
-    t.custTemp = Format(v.TempIn, "0.0#") + "  " + tempLetter(v.TempUnitIn);
-    t.tempF = unitIs(v.TempUnitIn, "DEG F") ? "" : Format(v.TempDegF, "0.0#") + "  F";
-    t.tempC = unitIs(v.TempUnitIn, "DEG C") ? "" : Format(v.TempDegC, "0.0#") + "  C";
-    t.tempR = unitIs(v.TempUnitIn, "DEG R") ? "" : Format(v.TempDegR, "0.0#") + "  R";
+    const std::string degF = "  " + tempUnitText("DEG F"), degC = "  " + tempUnitText("DEG C");
+    t.custTemp = Format(v.TempIn, "0.0#") + "  " + tempUnitText(v.TempUnitIn);
+    t.tempF = unitIs(v.TempUnitIn, "DEG F") ? "" : Format(v.TempDegF, "0.0#") + degF;
+    t.tempC = unitIs(v.TempUnitIn, "DEG C") ? "" : Format(v.TempDegC, "0.0#") + degC;
+    t.tempR = unitIs(v.TempUnitIn, "DEG R") ? ""
+                                            : Format(v.TempDegR, "0.0#") + "  " + tempUnitText("DEG R");
 
     // Reference conditions.
     const std::string refUnit =
@@ -184,8 +178,8 @@ GasResultsScreen gasResultsScreen(const GasResultsView& v, const std::string& da
     t.pressRef = Format(v.PressRefIn, "0.0##") + "  " + refUnit;
     t.pressRefPsia =
         unitIs(v.PressRefUnitIn, "PSIA") ? "" : Format(v.PressRefPsia, "0.0##") + "  PSIA";
-    t.tempRef = Format(v.TempRefIn, "0.0#") + "  " + tempLetter(v.TempRefUnitIn);
-    t.tempRefF = unitIs(v.TempRefUnitIn, "DEG F") ? "" : Format(v.TempRefDegF, "0.0#") + "  F";
+    t.tempRef = Format(v.TempRefIn, "0.0#") + "  " + tempUnitText(v.TempRefUnitIn);
+    t.tempRefF = unitIs(v.TempRefUnitIn, "DEG F") ? "" : Format(v.TempRefDegF, "0.0#") + degF;
 
     // Medium and properties.
     t.otherNameVisible = v.MediaIn == "OTHER";

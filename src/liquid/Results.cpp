@@ -10,7 +10,6 @@ namespace quorin {
 namespace {
 
 const std::string kCubed = kSup3;
-const std::string kDegree = kDeg;
 
 void copyCase(const SharedState& S, LiquidResultsView& v) {
     copyResultsCase(S, v);
@@ -83,11 +82,11 @@ LiquidResultsScreen liquidResultsScreen(const LiquidResultsView& v, const std::s
     }
 
     if (unitIs(v.TempUnitIn, "DEG F")) {
-        t.custTemp = Format(v.TempIn, "0.0#") + "  " + kDegree + "F";
-        t.tempC = Format(v.TempDegC, "0.0#") + "  " + kDegree + "C";
+        t.custTemp = Format(v.TempIn, "0.0#") + "  " + tempUnitText(v.TempUnitIn);
+        t.tempC = Format(v.TempDegC, "0.0#") + "  " + tempUnitText("DEG C");
     } else if (unitIs(v.TempUnitIn, "DEG C")) {
-        t.custTemp = Format(v.TempIn, "0.0#") + "  " + kDegree + "C";
-        t.tempF = Format(v.TempDegF, "0.0#") + "  " + kDegree + "F";
+        t.custTemp = Format(v.TempIn, "0.0#") + "  " + tempUnitText(v.TempUnitIn);
+        t.tempF = Format(v.TempDegF, "0.0#") + "  " + tempUnitText("DEG F");
     }
 
     t.media = v.MediaIn;

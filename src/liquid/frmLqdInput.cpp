@@ -13,6 +13,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "gas/GasCalc.h"
 #include "gas/InputRules.h"
 #include "liquid/InputRules.h"
@@ -259,19 +261,28 @@ void frmLqdInput::clearDensityChoice() {
 }
 
 // The viscosity box follows every keystroke that leaves a number in it;
-// leaving it (or Enter) with anything else is refused with a message.
+// leaving it (or Enter) with anything else is refused with a message, and
+// the box, the case and its chain go back to the value the box held before
+// the typing began.
 void frmLqdInput::viscosityBox(Trigger trigger) {
     auto& S = shared();
     if (trigger == Trigger::Click) return;
+    const bool blank = txtViscIn->text().trimmed().isEmpty();
     if (trigger == Trigger::Change) {
-        if (!txtViscIn->text().trimmed().isEmpty() &&
-            events_->takeNumber(txtViscIn, S.LqdViscIn, FieldEvents::Refusal::Ignore))
+        // The box keeps the text it held before as its accepted text.
+        if (!viscBefore_) viscBefore_ = S.LqdViscIn;
+        double value = 0;
+        if (!blank && parseDouble(s(txtViscIn->text()), value)) {
+            S.LqdViscIn = value;
             modLqdVisc();
+        }
         return;
     }
-    const bool blank = txtViscIn->text().trimmed().isEmpty();
+    const std::optional<double> before = std::exchange(viscBefore_, std::nullopt);
     if (blank) events_->refuse(txtViscIn, FieldEvents::Refusal::Restore);
     if (blank || !events_->takeNumber(txtViscIn, S.LqdViscIn, FieldEvents::Refusal::Restore)) {
+        if (before) S.LqdViscIn = *before;
+        modLqdVisc();
         seams().message(kLqdInvalidViscosity, MsgIcon::None);
         return;
     }
@@ -387,10 +398,13 @@ void frmLqdInput::setDefaults() {
     txtCustomerIn->selectAll();
 }
 
-void frmLqdInput::close_() { Shell::instance().returnToIntro(kName); }
+void frmLqdInput::close_() { changeWorkflow(nullptr); }
 
+// The results shown belong to this screen's case: they go with it.
 void frmLqdInput::changeWorkflow(const char* sizingType) {
-    Shell::instance().returnToIntro(kName, sizingType);
+    Shell& shell = Shell::instance();
+    shell.unload("frmLqdResults");
+    shell.returnToIntro(kName, sizingType);
 }
 
 }  // namespace quorin

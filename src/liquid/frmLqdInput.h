@@ -4,6 +4,8 @@
 // viscosity unit is a dynamic one.
 #pragma once
 
+#include <optional>
+
 #include "shell/FieldEvents.h"
 #include "shell/Form.h"
 
@@ -54,9 +56,14 @@ private:
     void openFile();
     void setDefaults();
     void close_();
+    // Unloads this screen and its results and shows the intro screen; a new
+    // workflow choice (`sizingType`) is recorded first.
     void changeWorkflow(const char* sizingType);
 
     FieldEvents* events_;
+    // The viscosity before the user began typing in its box; empty while
+    // the box holds an accepted entry.
+    std::optional<double> viscBefore_;
     QLineEdit *txtCustomerIn, *txtTagNoIn, *txtMediaIn, *txtFlowRateIn, *txtPipeSizeIn,
         *txtTempIn, *txtViscIn, *txtDensityIn, *txtSpecGravIn;
     QComboBox *cboFlowUnit, *cboPipeUnit, *cboTempUnit, *cboViscUnit, *cboDensUnit;

@@ -1,6 +1,7 @@
 // Base of the modal dialogs: a name, a caption, and Esc or the title-bar
 // close button unloading the dialog through the shell (so its load handler
-// runs again the next time it is shown).
+// runs again the next time it is shown). Every dialog is at least as wide as
+// its title bar needs to show its caption whole.
 #pragma once
 
 #include <QDialog>
@@ -19,6 +20,11 @@ public:
 protected:
     // Unloads this dialog.
     void unloadMe();
+    bool event(QEvent* event) override;
+
+private:
+    // Makes the dialog's layout at least as wide as the title bar needs.
+    void holdTitle();
 };
 
 }  // namespace quorin

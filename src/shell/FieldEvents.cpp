@@ -215,9 +215,16 @@ bool FieldEvents::takeNumberAs(QLineEdit* box, T& field, Refusal refusal) {
 
 void FieldEvents::refuse(QLineEdit* box, Refusal refusal) {
     if (refusal == Refusal::Ignore) return;
+    const QString typed = box->text().trimmed();
     box->setText(accepted_.value(box));
     refused_ = true;
-    if (refusal == Refusal::Beep && seams().beep) seams().beep();
+    if (refusal != Refusal::Beep) return;
+    if (seams().beep) seams().beep();
+    // Says why, beside the box: "Not a number: 2,500 — kept 2500".
+    const QString kept = QStringLiteral(" \u2014 kept ") + box->text();
+    if (seams().hint)
+        seams().hint(box, typed.isEmpty() ? QStringLiteral("No number") + kept
+                                          : QStringLiteral("Not a number: ") + typed + kept);
 }
 
 bool FieldEvents::takeNumber(QLineEdit* box, float& field, Refusal refusal) {

@@ -116,7 +116,8 @@ public:
 
     // What a number box does with text that is not a number.
     enum class Refusal {
-        Beep,     // the box gets back the text it last held; the system beeps
+        Beep,     // the box gets back the text it last held; the system beeps and a
+                  // hint beside the box says what was refused and what was kept
         Restore,  // the same without the beep (the screen explains it itself)
         Ignore,   // the text stays as typed (a number still being typed)
     };

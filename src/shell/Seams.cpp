@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QToolTip>
+#include <QWidget>
 
 
 namespace quorin {
@@ -44,6 +46,10 @@ void installDesktopSeams() {
     s.choosePrinter = [](QPrinter& printer) {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
+    };
+    s.hint = [](QWidget* box, const QString& text) {
+        // Just below the box, so the box and its text stay readable.
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), text, box, QRect(), 4000);
     };
 }
 

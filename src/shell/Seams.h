@@ -9,6 +9,7 @@
 
 class QDialog;
 class QPrinter;
+class QWidget;
 
 namespace quorin {
 
@@ -36,6 +37,9 @@ struct Seams {
     std::function<QString(const FileRequest& request)> chooseFile;
     // The print dialog over `printer`; false when the user cancelled.
     std::function<bool(QPrinter& printer)> choosePrinter;
+    // A short note shown for a few seconds at `box`, such as why its entry
+    // was refused.
+    std::function<void(QWidget* box, const QString& text)> hint;
 };
 
 Seams& seams();

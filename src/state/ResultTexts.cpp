@@ -34,6 +34,12 @@ double shown(const std::string& text) {
 
 }  // namespace
 
+std::string tempUnitText(const std::string& unit) {
+    for (const char* letter : {"F", "C", "R"})
+        if (unitIs(unit, std::string("DEG ") + letter)) return kDeg + std::string(letter);
+    return unit;
+}
+
 void copyResultsCase(const SharedState& S, ResultsCase& to) {
     to.CustomerIn = S.CustomerIn;
     to.TagNoIn = S.TagNoIn;

@@ -42,6 +42,10 @@ struct PipeSizeTexts {
 PipeSizeTexts pipeSizeTexts(float size, const std::string& unit, float idIn, float idMm,
                             double areaSqFt);
 
+// The unit of a temperature as both results screens write it: "°F", "°C",
+// "°R"; any other text as entered.
+std::string tempUnitText(const std::string& unit);
+
 // "  m³/hr", "  Nm³/hr", or two blanks and the unit as entered.
 std::string flowEnteredSuffix(const std::string& flowUnit);
 // The unit shown over the range columns: "m³/hr", "Nm³/hr", "T/Hr" for

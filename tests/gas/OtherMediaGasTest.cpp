@@ -66,6 +66,16 @@ TEST_F(OtherMediaGas, OpensWithTheNameAndShowsWhatEachEntryGives) {
     EXPECT_TRUE(modalsShown.size() == 2 && messages.empty());
 }
 
+// The unit dialogs are wider than their captions, which their title bars
+// once cut to one letter (Dialog sizes every dialog to its title).
+TEST_F(OtherMediaGas, UnitDialogsAreWiderThanTheirTitles) {
+    for (const char* form : {"frmOtherDensUnit", "frmOtherViscUnit"}) {
+        runDialog(form, [form](QDialog& u) {
+            EXPECT_GT(u.width(), u.fontMetrics().horizontalAdvance(u.windowTitle())) << form;
+        });
+    }
+}
+
 // Each number box, reached through its option: Enter stores the value and
 // moves on; leaving stores it and keeps the focus where the user put it.
 TEST_F(OtherMediaGas, EachNumberBoxStoresItsValue) {

@@ -27,6 +27,8 @@ std::string flags(bool flow, bool press, bool temp, bool rey) {
 }
 
 const std::string kCubed = kSup3, kSquared = kSup2;
+// Both results screens write a temperature with the degree sign.
+const std::string kDegF = kDeg + std::string("F"), kDegC = kDeg + std::string("C");
 
 // The figures of the worked cases are pinned by the results text files; here
 // the texts of the screen's boxes, which leave out the scale entered.
@@ -35,7 +37,8 @@ TEST_F(Results, BoxTextsOfTheEnteredAndConvertedValues) {
     GasResultsScreen v = findMeter();
     EXPECT_EQ((Lines{v.minUnit, v.flowRate, v.pressIn, v.pressPsig, v.atmoPressPsia, v.custTemp, v.tempF,
                      v.tempRefF, v.pipeSize, v.pipeSizeIn}),
-              (Lines{"ACFM", " 1600  ACFM", "100  psig", "", "", "70.0  F", "", "", "6  Inches", ""}));
+              (Lines{"ACFM", " 1600  ACFM", "100  psig", "", "", "70.0  " + kDegF, "", "", "6  Inches",
+                     ""}));
 
     // Metric entries, a reference in Celsius, a custom gas.
     airAt(2, 70, 150, 1000, "Nm^3/Hr");
@@ -52,7 +55,7 @@ TEST_F(Results, BoxTextsOfTheEnteredAndConvertedValues) {
     const std::string kgcm2 = "kg/cm" + kSquared;
     EXPECT_EQ((Lines{v.flowRate, v.pressIn, v.atmoPressIn, v.pressRef, v.tempRef, v.tempRefF, v.pipeSizeIn}),
               (Lines{" 1000  Nm" + kCubed + "/hr", "2  " + kgcm2 + " G", "1.033  " + kgcm2 + " A",
-                     "1.033  " + kgcm2 + "A", "40.0  C", "104.0  F", "5.9  Inches"}));
+                     "1.033  " + kgcm2 + "A", "40.0  " + kDegC, "104.0  " + kDegF, "5.9  Inches"}));
     EXPECT_TRUE(v.otherNameVisible);
 }
 

@@ -1,6 +1,7 @@
 // The liquid input screen: what each entry stores and runs, the density or
 // specific-gravity choice, the viscosity kind, refused entries and the
 // commands (the figures are the core's).
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -102,25 +103,41 @@ TEST_F(LiquidInput, DensityOrSpecificGravityGiveTheOtherAndTheViscosity) {
 }
 
 // The viscosity follows each keystroke that leaves a number; leaving it or
-// Enter with text that is no number, or none, explains and restores it. The
-// other number boxes refuse such text with a beep.
+// Enter with text that is no number ("1e400" overflows), or none, explains
+// and restores the value it held before the typing began, with its chain.
+// The other number boxes refuse such text with a beep and a hint.
 TEST_F(LiquidInput, RefusedEntries) {
     type("txtViscIn", "3");
     EXPECT_EQ(S.ViscCp, 3);  // before leaving the box
-    type("txtViscIn", "3x");
+    leave();
+    type("txtViscIn", "1e400");
     EXPECT_TRUE(messages.empty());
     leave();
+    EXPECT_EQ(std::tuple(box("txtViscIn")->text(), S.LqdViscIn, S.ViscCp), std::tuple("3", 3.0, 3.0));
     type("txtViscIn", "");
     enter("txtViscIn");
     EXPECT_EQ(std::tuple(focused(), box("txtViscIn")->text(), S.LqdViscIn),
               std::tuple("txtViscIn", "3", 3.0));
-    ASSERT_EQ(std::tuple(messages.size(), beeps), std::tuple(2u, 0));
+    ASSERT_EQ(std::tuple(messages.size(), beeps, hints.size()), std::tuple(2u, 0, 0u));
     EXPECT_EQ(messages[1].text, kInvalidViscosity);
 
     type("txtFlowRateIn", "12abc");
     enter("txtFlowRateIn");
     EXPECT_EQ(std::tuple(focused(), box("txtFlowRateIn")->text(), S.LqdFlowRateIn, beeps),
               std::tuple("txtFlowRateIn", "500", 500.0f, 1));
+    EXPECT_EQ(hints, (Hints{{"txtFlowRateIn", QStringLiteral("Not a number: 12abc \u2014 kept 500")}}));
+}
+
+// Ctrl+C and Ctrl+X in the text of an editable list copy and cut; the
+// screen stays (on a list without text they close or exit: InputScrnTest).
+TEST_F(LiquidInput, CtrlCAndCtrlXInAnEditableListCopyAndCut) {
+    list("cboFlowUnit")->setFocus(Qt::MouseFocusReason);
+    list("cboFlowUnit")->lineEdit()->selectAll();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(std::tuple(QApplication::clipboard()->text(), list("cboFlowUnit")->currentText(), childForms()),
+              std::tuple("GPM", "", QStringList{"frmLqdInput"}));
 }
 
 // The results take the keyboard when they open; a second Find Meter, which
@@ -149,19 +166,25 @@ TEST_F(LiquidInput, SetDefaultsRestoresTheStartUpCase) {
                  box("txtDensityIn")->isEnabled() || box("txtSpecGravIn")->isEnabled());
 }
 
-// The calculator opens modally; Size Gas/Steam Meter and Close land on the
-// intro screen (Help, About and Exit come from the Form base: InputScrnTest).
+// The calculator opens modally; Size Gas/Steam Meter, Close and the title
+// bar land on the intro screen and take the results with them (Help, About
+// and Exit come from the Form base: InputScrnTest).
 TEST_F(LiquidInput, ToolsSizeGasSteamAndClose) {
     menuItem("mnuBackPressCalc")->trigger();
     settle();
     EXPECT_EQ(modalsShown, (std::vector<QString>{"frmLqdBackPrsCalc"}));
-    menuItem("mnuSizeGasSteam")->trigger();
-    EXPECT_EQ(std::tuple(S.SizingType, childForms()),
-              std::tuple(std::string("GAS"), QStringList{"frmINTRO"}));
-    Shell::instance().showChild(input_);
-    click("cmdClose");
-    settle();
-    EXPECT_EQ(childForms(), QStringList{"frmINTRO"});
+    for (const std::string way : {"mnuSizeGasSteam", "cmdClose", "title bar"}) {
+        shared().SizingType = "";
+        Shell::instance().showChild(input_);
+        findMeter();
+        if (way == "cmdClose") click("cmdClose");
+        else if (way == "title bar") Shell::instance().find(input_)->parentWidget()->close();
+        else menuItem("mnuSizeGasSteam")->trigger();
+        settle();
+        EXPECT_EQ(std::tuple(S.SizingType, childForms()),
+                  std::tuple(std::string(way == "mnuSizeGasSteam" ? "GAS" : ""), QStringList{"frmINTRO"}))
+            << way;
+    }
 }
 
 // Closing the program with a refused viscosity explains once, then ends it.

@@ -38,6 +38,7 @@ void UiTest::SetUp() {
     Seams& s = seams();
     s.message = [this](const QString& text, MsgIcon icon) { messages.push_back({text, icon}); };
     s.beep = [this] { ++beeps; };
+    s.hint = [this](QWidget* box, const QString& text) { hints.emplace_back(box->objectName(), text); };
     s.runModal = [this](QDialog& dialog) {
         modalsShown.push_back(dialog.objectName());
         auto it = onModal.find(dialog.objectName());

@@ -16,6 +16,7 @@
 #include <ostream>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/Program.h"
@@ -44,6 +45,9 @@ struct ShownMessage {
     QString text;
     MsgIcon icon;
 };
+
+// The hints shown: the box's name and the text.
+using Hints = std::vector<std::pair<QString, QString>>;
 
 class UiTest : public ::testing::Test {
 protected:
@@ -76,6 +80,7 @@ protected:
     std::vector<QString> modalsShown;
     std::vector<ShownMessage> messages;
     int beeps = 0;
+    Hints hints;
     std::unique_ptr<MDIForm1> parent;
 };
 
