@@ -20,6 +20,9 @@ class QPushButton;
 
 namespace quorin {
 
+class RangePictureView;
+struct RangePicture;
+
 class ResultsForm : public Form {
 protected:
     struct CaseRow {
@@ -53,14 +56,23 @@ protected:
                     const std::vector<std::string>& flowLow,
                     const std::vector<std::string>& flowHi,
                     const std::vector<std::string>& errors);
+    // The range picture under the meter lists.
+    void showPicture(RangePicture picture);
+    // The "Picture" drop-down: Copy Picture (Ctrl+Shift+C) puts the picture on
+    // the clipboard as an image, Save Picture… writes it as a PNG file.
+    void addPictureMenu();
 
     QListWidget *lstMeter = nullptr, *lstFlowLow = nullptr, *lstFlowHi = nullptr,
                 *lstErrorBox = nullptr;
     QLabel *lblMinUnit = nullptr, *lblMaxUnit = nullptr;
     QPushButton *cmdPrint = nullptr, *cmdSave = nullptr, *cmdClose = nullptr;
+    RangePictureView* picRange = nullptr;
 
 private:
     QLineEdit* addBox(const char* name);
+    void savePicture();
+
+    std::string pictureFile_;  // the last file Save Picture… wrote
 
     QHash<QString, QLineEdit*> boxes_;
 };
