@@ -45,13 +45,16 @@ RangePictureLayout layOutRangePicture(const QFontMetrics& fm, const QRect& area,
                                       const RangePicture& p) {
     RangePictureLayout l;
     const int line = fm.height();
-    const int codes = std::max(widest(fm, p.bars, &RangeBar::code), fm.horizontalAdvance(q(p.unit)));
-    const int left = area.left() + kPad + codes + kPad + widest(fm, p.bars, &RangeBar::minText) + kGap;
+    const int codes =
+        std::max(widest(fm, p.bars, &RangeBar::code), fm.horizontalAdvance(q(p.unit)));
+    const int left =
+        area.left() + kPad + codes + kPad + widest(fm, p.bars, &RangeBar::minText) + kGap;
     const int right = area.right() - kPad - widest(fm, p.bars, &RangeBar::maxText) - kGap;
     const int top = area.top() + kPad + line + 2;
     const int axisRoom = 2 + 5 + line + kPad;  // ticks and their numbers
     const int rowH = rowHeight(fm, area.bottom() - axisRoom - top, p.bars.size());
-    l.plot = QRect(QPoint(left, top), QPoint(std::max(left, right), top + rowH * int(p.bars.size())));
+    const int bottom = top + rowH * int(p.bars.size());
+    l.plot = QRect(QPoint(left, top), QPoint(std::max(left, right), bottom));
     l.axisY = l.plot.bottom() + 2;
     const int thickness = std::max(4, rowH - 8);
     for (size_t k = 0; k < p.bars.size(); ++k) {
