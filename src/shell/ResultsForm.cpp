@@ -147,15 +147,16 @@ void ResultsForm::addPictureMenu() {
     addCommand(menu, "Save Picture\u2026", "mnuSavePicture", {}, [this] { savePicture(); });
 }
 
-// The PNG goes to its file through the house's whole-file writer, so a
-// failed write leaves no partial file and the file it would replace intact.
+// The PNG goes to its file through the whole-file writer of the results files,
+// so a failed write leaves no partial file and the file it would replace
+// intact; an image that cannot be encoded is reported as a device I/O error.
 void ResultsForm::savePicture() {
     saveWithDialog({FileRequest::Mode::Save, "PNG Image (*.png)", "Quorin Vortex.png"},
                    pictureFile_, [this] {
                        QByteArray bytes;
                        QBuffer buffer(&bytes);
                        buffer.open(QIODevice::WriteOnly);
-                       picRange->image().save(&buffer, "PNG");
+                       if (!picRange->image().save(&buffer, "PNG")) return runtimeError(57);
                        return replaceFile(pictureFile_, bytes.toStdString());
                    });
 }

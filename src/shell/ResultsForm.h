@@ -1,7 +1,8 @@
 // What the two results screens have in common: the case as read-only boxes
 // in captioned rows, the flow in several units, the fitting meters with their
-// ranges, the notes, and the Print, Save and Close buttons. The meters and
-// notes come first, so a tiled window shows the answer without scrolling.
+// ranges (as lists and as a range picture under them), the notes, and the
+// Print, Save and Close buttons. The meters, the picture and the notes come
+// first, so a tiled window shows the answer without scrolling.
 #pragma once
 
 #include <QHash>
