@@ -9,6 +9,7 @@
 
 #include "gas/Results.h"
 #include "reports/Page.h"
+#include "reports/RangePicture.h"
 #include "reports/ResultsText.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
@@ -67,6 +68,7 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), save);
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(false); });
     addMenuBarCommand("Print", "mnuPrint", print);
+    addPictureMenu();
 
     // Load: the results of the last selection; the case record keeps their
     // range flags.
@@ -74,6 +76,7 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     storeGasResults(view_);
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     show(gasResultsScreen(view_, today.toStdString()));
+    showPicture(gasRangePicture(view_));
     for (int k = 0; k < view_.beeps; ++k)
         if (seams().beep) seams().beep();
 }

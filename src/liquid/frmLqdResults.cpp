@@ -8,6 +8,7 @@
 
 #include "liquid/Results.h"
 #include "reports/Page.h"
+#include "reports/RangePicture.h"
 #include "reports/ResultsText.h"
 #include "shell/Controls.h"
 #include "shell/FileCommands.h"
@@ -61,6 +62,7 @@ frmLqdResults::frmLqdResults() : ResultsForm(kName, " Liquid Calculation Results
     // Load: the results of the last selection.
     view_ = modLqdResults();
     show(liquidResultsScreen(view_, todayText()));
+    showPicture(liquidRangePicture(view_));
     if (view_.beep && seams().beep) seams().beep();
 }
 
@@ -93,6 +95,7 @@ void frmLqdResults::createMenus() {
     addCommand(ranges, "Cancel", "mnuCancel", {}, [] {});
 
     addMenuBarCommand("Print", "mnuPrint", [this] { print(); });
+    addPictureMenu();
 }
 
 void frmLqdResults::show(const LiquidResultsScreen& v) {

@@ -1,16 +1,23 @@
 #include "shell/ResultsForm.h"
 
+#include <QBuffer>
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "reports/Files.h"
 #include "shell/Controls.h"
 #include "shell/WarningStrip.h"
+#include "shell/FileCommands.h"
+#include "shell/RangePictureView.h"
 
 namespace quorin {
 
@@ -69,6 +76,8 @@ void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
     meterGrid->addWidget(lstMeter, 2, 0);
     meterGrid->addWidget(lstFlowLow, 2, 1);
     meterGrid->addWidget(lstFlowHi, 2, 2);
+    picRange = new RangePictureView;
+    meterGrid->addWidget(picRange, 3, 0, 1, 3);
     auto* errors = new QGroupBox;
     auto* errorLayout = new QVBoxLayout(errors);
     warningStrip = new WarningStrip("warningStrip");
@@ -130,6 +139,29 @@ void ResultsForm::showMeters(const std::string& minUnit, const std::string& maxU
     fill(lstFlowLow, flowLow);
     fill(lstFlowHi, flowHi);
     fill(lstErrorBox, errors);
+}
+
+void ResultsForm::showPicture(RangePicture picture) { picRange->setPicture(std::move(picture)); }
+
+void ResultsForm::addPictureMenu() {
+    QMenu* menu = addMenu("Picture", "mnuPicture");
+    addCommand(menu, "Copy Picture", "mnuCopyPicture", QKeySequence("Ctrl+Shift+C"),
+               [this] { QGuiApplication::clipboard()->setImage(picRange->image()); });
+    addCommand(menu, "Save Picture\u2026", "mnuSavePicture", {}, [this] { savePicture(); });
+}
+
+// The PNG goes to its file through the whole-file writer of the results files,
+// so a failed write leaves no partial file and the file it would replace
+// intact; an image that cannot be encoded is reported as a device I/O error.
+void ResultsForm::savePicture() {
+    saveWithDialog({FileRequest::Mode::Save, "PNG Image (*.png)", "Quorin Vortex.png"},
+                   pictureFile_, [this] {
+                       QByteArray bytes;
+                       QBuffer buffer(&bytes);
+                       buffer.open(QIODevice::WriteOnly);
+                       if (!picRange->image().save(&buffer, "PNG")) return runtimeError(57);
+                       return replaceFile(pictureFile_, bytes.toStdString());
+                   });
 }
 
 }  // namespace quorin

@@ -1,7 +1,8 @@
 // What the two results screens have in common: the case as read-only boxes
 // in captioned rows, the flow in several units, the fitting meters with their
-// ranges, the notes, and the Print, Save and Close buttons. The meters and
-// notes come first, so a tiled window shows the answer without scrolling.
+// ranges (as lists and as a range picture under them), the notes, and the
+// Print, Save and Close buttons. The meters, the picture and the notes come
+// first, so a tiled window shows the answer without scrolling.
 #pragma once
 
 #include <QHash>
@@ -21,6 +22,8 @@ class QPushButton;
 namespace quorin {
 
 class WarningStrip;
+class RangePictureView;
+struct RangePicture;
 
 class ResultsForm : public Form {
 protected:
@@ -55,15 +58,24 @@ protected:
                     const std::vector<std::string>& flowLow,
                     const std::vector<std::string>& flowHi,
                     const std::vector<std::string>& errors);
+    // The range picture under the meter lists.
+    void showPicture(RangePicture picture);
+    // The "Picture" drop-down: Copy Picture (Ctrl+Shift+C) puts the picture on
+    // the clipboard as an image, Save Picture… writes it as a PNG file.
+    void addPictureMenu();
 
     QListWidget *lstMeter = nullptr, *lstFlowLow = nullptr, *lstFlowHi = nullptr,
                 *lstErrorBox = nullptr;
     QLabel *lblMinUnit = nullptr, *lblMaxUnit = nullptr;
     WarningStrip* warningStrip = nullptr;  // the case's warnings, over the notes
     QPushButton *cmdPrint = nullptr, *cmdSave = nullptr, *cmdClose = nullptr;
+    RangePictureView* picRange = nullptr;
 
 private:
     QLineEdit* addBox(const char* name);
+    void savePicture();
+
+    std::string pictureFile_;  // the last file Save Picture… wrote
 
     QHash<QString, QLineEdit*> boxes_;
 };
