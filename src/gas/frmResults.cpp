@@ -1,9 +1,7 @@
 #include "gas/frmResults.h"
 
-#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 
@@ -71,8 +69,7 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     // range flags.
     view_ = modGasResults();
     storeGasResults(view_);
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    show(gasResultsScreen(view_, today.toStdString()));
+    show(gasResultsScreen(view_, todayText()));
     for (int k = 0; k < view_.beeps; ++k)
         if (seams().beep) seams().beep();
 }
