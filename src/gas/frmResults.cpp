@@ -50,7 +50,8 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     build(nullptr, caseRows, flowRows,
           {"Meter:", "Min:", "Max:", "Errors:", nullptr, nullptr, nullptr, nullptr});
 
-    auto print = [this] { printReport([this] { return modPrintResults(view_, todayText()); }); };
+    auto page = [this] { return modPrintResults(view_, todayText()); };
+    auto print = [page] { printReport(page); };
     auto save = [this] {
         saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", "Quorin Vortex.txt"},
                        shared().ResultsFileName,
@@ -64,6 +65,8 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), save);
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(false); });
     addMenuBarCommand("Print", "mnuPrint", print);
+    addMenuBarCommand("Print Preview…", "mnuPrintPreview", [page] { previewReport(page); });
+    addMenuBarCommand("Export PDF…", "mnuExportPdf", [page] { exportPdf(page, "Quorin Vortex.pdf"); });
 
     // Load: the results of the last selection; the case record keeps their
     // range flags.

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 
@@ -45,6 +46,7 @@ void installDesktopSeams() {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
     };
+    s.runPreview = [](QPrintPreviewDialog& dialog) { dialog.exec(); };
 }
 
 }  // namespace quorin

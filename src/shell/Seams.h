@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QPrintPreviewDialog;
 class QPrinter;
 
 namespace quorin {
@@ -36,6 +37,9 @@ struct Seams {
     std::function<QString(const FileRequest& request)> chooseFile;
     // The print dialog over `printer`; false when the user cancelled.
     std::function<bool(QPrinter& printer)> choosePrinter;
+    // Runs the print preview until it is closed (it paints its pages when
+    // shown, and again on each print from it).
+    std::function<void(QPrintPreviewDialog& dialog)> runPreview;
 };
 
 Seams& seams();
