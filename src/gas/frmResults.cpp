@@ -1,9 +1,7 @@
 #include "gas/frmResults.h"
 
-#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 
@@ -54,7 +52,8 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     build(nullptr, caseRows, flowRows,
           {"Meter:", "Min:", "Max:", "Errors:", nullptr, nullptr, nullptr, nullptr});
 
-    auto print = [this] { printReport([this] { return modPrintResults(view_, todayText()); }); };
+    auto page = [this] { return modPrintResults(view_, todayText()); };
+    auto print = [page] { printReport(page); };
     auto save = [this] {
         saveWithDialog({FileRequest::Mode::Save, "Text File (*.txt)", "Quorin Vortex.txt"},
                        shared().ResultsFileName,
@@ -68,14 +67,15 @@ frmResults::frmResults() : ResultsForm(kName, " Gas/Steam Calculation Results") 
     addCommand(file, "Save", "mnuSaveFile", QKeySequence("Ctrl+S"), save);
     addCommand(file, "Close", "mnuClose", QKeySequence("Ctrl+C"), [this] { unloadAndClear(false); });
     addMenuBarCommand("Print", "mnuPrint", print);
+    addMenuBarCommand("Print Preview…", "mnuPrintPreview", [page] { previewReport(page); });
+    addMenuBarCommand("Export PDF…", "mnuExportPdf", [page] { exportPdf(page, "Quorin Vortex.pdf"); });
     addPictureMenu();
 
     // Load: the results of the last selection; the case record keeps their
     // range flags.
     view_ = modGasResults();
     storeGasResults(view_);
-    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    show(gasResultsScreen(view_, today.toStdString()));
+    show(gasResultsScreen(view_, todayText()));
     showPicture(gasRangePicture(view_));
     for (int k = 0; k < view_.beeps; ++k)
         if (seams().beep) seams().beep();

@@ -95,6 +95,9 @@ void frmLqdResults::createMenus() {
     addCommand(ranges, "Cancel", "mnuCancel", {}, [] {});
 
     addMenuBarCommand("Print", "mnuPrint", [this] { print(); });
+    auto page = [this] { return modLqdPrintResults(view_, todayText()); };
+    addMenuBarCommand("Print Preview…", "mnuPrintPreview", [page] { previewReport(page); });
+    addMenuBarCommand("Export PDF…", "mnuExportPdf", [page] { exportPdf(page, "Quorin Vortex.pdf"); });
     addPictureMenu();
 }
 

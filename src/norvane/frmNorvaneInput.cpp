@@ -217,6 +217,9 @@ void frmNorvaneInput::createMenus() {
     addSeparator(file);
     addCommand(file, "Print", "mnuPrint", QKeySequence("Ctrl+P"),
                [] { printReport([] { return modnrvPrintResults(); }); });
+    addCommand(file, "Print Preview…", "mnuPrintPreview", {}, [] { previewReport(modnrvPrintResults); });
+    addCommand(file, "Export PDF…", "mnuExportPdf", {},
+               [] { exportPdf(modnrvPrintResults, "Quorin Norvane.pdf"); });
     addSeparator(file);
     addCloseAndExit(file, [this] { close_(); });
 

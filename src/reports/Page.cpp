@@ -145,8 +145,8 @@ void notes(PageWriter& w) {
     w.at(0, 28, "1.  Flow Range is calculated based on data entered by the user.");
     w.at(0, 29, "2.  Meter recommendation does not constitute a guarantee of performance.");
     const std::string gap = "    -    ";
-    w.at(0, 30, std::string(13, ' ') + "Flow Meter Division" + gap + "Quorin Dynarel Inc." + gap +
-                    "2750 Harrow Lane, Fenwick, OH 44720" + gap + "Tel. (330) 555-0148");
+    w.at(0, 30, std::string(13, ' ') + "Flow Meter Division" + gap + kMaker.name + gap +
+                    kMaker.street + ", " + kMaker.town + gap + "Tel. " + kMaker.telephone);
 }
 
 // ---- Gas/steam -------------------------------------------------------------

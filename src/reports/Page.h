@@ -48,6 +48,16 @@ struct Page {
     std::vector<const PageItem*> texts() const;
 };
 
+// The maker as the printed reports' footer and the About box name it.
+struct MakerAddress {
+    const char* name;
+    const char* street;
+    const char* town;       // town, state and ZIP code
+    const char* telephone;  // "(area) number"
+};
+inline constexpr MakerAddress kMaker{"Quorin Dynarel Inc.", "2750 Harrow Lane", "Fenwick, OH 44720",
+                                     "(330) 555-0148"};
+
 struct GasResultsView;
 struct LiquidResultsView;
 

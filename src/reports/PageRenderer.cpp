@@ -5,7 +5,9 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrinter>
 
@@ -26,8 +28,7 @@ constexpr double kMarginInch = 0.25;
 // printable area with the page's origin as the scale origin.
 class Scale {
 public:
-    Scale(const Page& page, const QPrinter& printer)
-        : page_(page), perTwip_(printer.resolution() / kTwipsPerInch) {}
+    Scale(const Page& page, int resolution) : page_(page), perTwip_(resolution / kTwipsPerInch) {}
 
     QPointF at(int x, int y) const {
         return {(x - page_.originX) * perTwip_, (y - page_.originY) * perTwip_};
@@ -69,31 +70,40 @@ void paintLine(QPainter& painter, const Scale& scale, const PageItem& item) {
     painter.setPen(Qt::black);
 }
 
-}  // namespace
-
-bool renderPage(const Page& page, QPrinter& printer) {
+// Lays the page out on `device` (painting inside its margins) and paints it.
+bool paintPage(const Page& page, QPagedPaintDevice& device, int resolution) {
     const QPageSize size(QSizeF(page.width / kTwipsPerInch, page.height / kTwipsPerInch),
                          QPageSize::Inch);
-    printer.setFullPage(false);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageSize(size);
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageSize(size);
     // A printer that cannot print this close to the edge keeps its own margins.
-    printer.setPageMargins(QMarginsF(kMarginInch, kMarginInch, kMarginInch, kMarginInch),
-                           QPageLayout::Inch);
+    device.setPageMargins(QMarginsF(kMarginInch, kMarginInch, kMarginInch, kMarginInch),
+                          QPageLayout::Inch);
 
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&device)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
-    const Scale scale(page, printer);
+    const Scale scale(page, resolution);
     for (const PageItem& item : page.items) {
         if (item.kind == PageItem::Kind::Text)
             paintText(painter, scale, item);
         else
             paintLine(painter, scale, item);
     }
-    const bool ended = painter.end();
+    return painter.end();
+}
+
+}  // namespace
+
+bool renderPage(const Page& page, QPrinter& printer) {
+    printer.setFullPage(false);
+    const bool ended = paintPage(page, printer, printer.resolution());
     return ended && printer.printerState() != QPrinter::Error;
+}
+
+bool renderPage(const Page& page, QPdfWriter& writer) {
+    return paintPage(page, writer, writer.resolution());
 }
 
 }  // namespace quorin

@@ -31,4 +31,12 @@ OpenResult openWithDialog(const QString& filter, std::string& path,
 // Asks for a printer and prints the page `makePage` describes on it.
 void printReport(const std::function<Page()>& makePage);
 
+// Shows the page in a print preview, from which it can also be printed.
+void previewReport(const std::function<Page()>& makePage);
+
+// Asks for a PDF file, proposing `proposedName`, and writes the page to it
+// as the printer's PDF output would. The file is replaced only when the
+// whole document is written (reports/Files.h); a failure shows why.
+void exportPdf(const std::function<Page()>& makePage, const QString& proposedName);
+
 }  // namespace quorin

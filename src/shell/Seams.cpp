@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolTip>
 #include <QWidget>
@@ -51,6 +52,7 @@ void installDesktopSeams() {
         // Just below the box, so the box and its text stay readable.
         QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), text, box, QRect(), 4000);
     };
+    s.runPreview = [](QPrintPreviewDialog& dialog) { dialog.exec(); };
 }
 
 }  // namespace quorin

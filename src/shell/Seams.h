@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
@@ -40,6 +41,9 @@ struct Seams {
     // A short note shown for a few seconds at `box`, such as why its entry
     // was refused.
     std::function<void(QWidget* box, const QString& text)> hint;
+    // Runs the print preview until it is closed (it paints its pages when
+    // shown, and again on each print from it).
+    std::function<void(QPrintPreviewDialog& dialog)> runPreview;
 };
 
 Seams& seams();

@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <string>
+
+#include "reports/Page.h"
 #include "shell/ReadOnlyText.h"
 
 namespace quorin {
@@ -15,10 +18,9 @@ QString versionText(int major, int minor, int revision) {
 
 frmAbout::frmAbout() : Dialog(kName, QStringLiteral(" About ")) {
     txtAboutName = new ReadOnlyText("txtAboutName",
-                                    "Quorin Dynarel Inc.\n"
-                                    "1450 Meridian Parkway\n"
-                                    "Westfield, IN 46074\n"
-                                    "Telephone (317) 555-0148",
+                                    QString::fromUtf8(std::string(kMaker.name) + "\n" +
+                                                      kMaker.street + "\n" + kMaker.town +
+                                                      "\nTelephone " + kMaker.telephone),
                                     this);
     txtAbout = new ReadOnlyText("txtAbout",
                                 "QUORIN VORTEX FLOW METER SIZING UTILITY \n"

@@ -11,7 +11,7 @@ TEST(Program, StartsWithTheIntroScreenAndEveryConnectionMade) {
     EXPECT_TRUE(parent->isVisible());
     EXPECT_EQ(Shell::instance().loadedForms(), QStringList{"frmINTRO"});
     const Seams& s = seams();
-    EXPECT_TRUE(s.message && s.beep && s.runModal && s.chooseFile && s.choosePrinter);
+    EXPECT_TRUE(s.message && s.beep && s.runModal && s.chooseFile && s.choosePrinter && s.runPreview);
     const Hooks& h = hooks();
     EXPECT_TRUE(h.message && h.beep && h.showCustomGas && h.selectControl);
     Shell::instance().exitProgram();

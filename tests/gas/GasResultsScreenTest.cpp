@@ -64,7 +64,7 @@ TEST_F(GasResults, ShowTheMetersWithTheirWarningsAndNotes) {
 // close it (RangeChartScreenTest checks the tiling).
 TEST_F(GasResults, HaveTheirOwnMenusAndStayUnderAModalDialog) {
     sizeCase("100", "100");
-    EXPECT_EQ(menuBarText(), "File|Print|Picture");
+    EXPECT_EQ(menuBarText(), "File|Print|Print Preview…|Export PDF…|Picture");
     Shell::instance().showModal("frmAbout");
     settle();
     EXPECT_TRUE(Shell::instance().isLoaded(results_));

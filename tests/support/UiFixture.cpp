@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 
 namespace quorin::test {
 
@@ -43,6 +45,12 @@ void UiTest::SetUp() {
         modalsShown.push_back(dialog.objectName());
         auto it = onModal.find(dialog.objectName());
         return it == onModal.end() ? int(QDialog::Rejected) : it->second(dialog);
+    };
+    // A preview paints its pages as when shown, without showing them.
+    s.runPreview = [this](QPrintPreviewDialog& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        preview->updatePreview();
+        previewPages.push_back(preview->pageCount());
     };
     installCoreHooks();
     registerForms();

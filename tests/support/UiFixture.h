@@ -78,6 +78,7 @@ protected:
     // an entry the dialog is closed at once (rejected).
     std::map<QString, std::function<int(QDialog&)>> onModal;
     std::vector<QString> modalsShown;
+    std::vector<int> previewPages;  // the pages of each print preview run
     std::vector<ShownMessage> messages;
     int beeps = 0;
     Hints hints;
