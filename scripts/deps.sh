@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth poppler-utils
+  libqt6svg6 desktop-file-utils dpkg-dev file
 )
 
 missing=()

@@ -19,3 +19,14 @@ for preset in dev asan; do
   cmake --build --preset "${preset}"
   ctest --preset "${preset}"
 done
+
+# The Debian package of the optimised build holds the program's files only.
+echo "=== Debian package ==="
+cpack --config build/CPackConfig.cmake -B build/package
+deb=build/package/quorin_$(sed -n "s/^set(CPACK_PACKAGE_VERSION \"\(.*\)\")$/\1/p" build/CPackConfig.cmake)_$(dpkg --print-architecture).deb
+if dpkg-deb -c "${deb}" | awk '{print $6}' \
+    | grep -Ev '^\./usr/(|bin/|bin/quorin|bin/quorin-batch|share/|share/doc/|share/(applications|icons|doc/quorin)/.*)$'; then
+  echo "${deb} holds more than the program (above)" >&2
+  exit 1
+fi
+echo "${deb}: $(dpkg-deb -f "${deb}" Version), depends on $(dpkg-deb -f "${deb}" Depends)"

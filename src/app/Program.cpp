@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImageReader>
 
 #include "shell/FieldEvents.h"
 #include "shell/IntroPictures.h"
@@ -25,8 +27,25 @@ void installCoreHooks() {
     h.selectControl = [](const std::string& control) { FieldEvents::selectNamed(control); };
 }
 
+// The program's desktop id (CMakeLists.txt): its desktop entry and icon.
+static const QString kAppId = QStringLiteral(QUORIN_APP_ID);
+
+// The program's icon, compiled in (packaging/icons): the drawing itself when
+// Qt's SVG image plugin is installed, else its 48 and 256 px renderings.
+static QIcon programIcon() {
+    if (QImageReader::supportedImageFormats().contains("svg"))
+        return QIcon(QStringLiteral(":/icons/%1.svg").arg(kAppId));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/48x48/%1.png").arg(kAppId));
+    icon.addFile(QStringLiteral(":/icons/256x256/%1.png").arg(kAppId));
+    return icon;
+}
+
 std::unique_ptr<MDIForm1> startProgram() {
     QApplication::setApplicationName("quorin");
+    QApplication::setOrganizationName("Quorin Dynarel Inc.");
+    QApplication::setDesktopFileName(kAppId);
+    QApplication::setWindowIcon(programIcon());
     startPaintingIntroPictures();
     installDesktopSeams();
     installCoreHooks();

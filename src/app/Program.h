@@ -18,10 +18,10 @@ void registerForms();
 void installCoreHooks();
 
 // Everything the program does at start-up, with the QApplication already
-// made: the application's name, the intro pictures started on their worker
-// thread, the desktop's dialogs and beep, the core's hooks, the forms, and
-// the parent window shown with the intro screen. The caller keeps the
-// window for as long as the program runs.
+// made: the application's name, organisation, desktop id and icon, the
+// intro pictures started on their worker thread, the desktop's dialogs and
+// beep, the core's hooks, the forms, and the parent window shown with the
+// intro screen. The caller keeps the window for as long as the program runs.
 std::unique_ptr<MDIForm1> startProgram();
 
 }  // namespace quorin

@@ -9,6 +9,8 @@ TEST(Program, StartsWithTheIntroScreenAndEveryConnectionMade) {
     shared() = SharedState{};
     const auto parent = startProgram();
     EXPECT_TRUE(parent->isVisible());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "com.quorin.Quorin");
+    EXPECT_FALSE(parent->windowIcon().pixmap(48).isNull());
     EXPECT_EQ(Shell::instance().loadedForms(), QStringList{"frmINTRO"});
     const Seams& s = seams();
     EXPECT_TRUE(s.message && s.beep && s.runModal && s.chooseFile && s.choosePrinter && s.runPreview);
