@@ -76,8 +76,6 @@ void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
     meterGrid->addWidget(lstMeter, 2, 0);
     meterGrid->addWidget(lstFlowLow, 2, 1);
     meterGrid->addWidget(lstFlowHi, 2, 2);
-    picRange = new RangePictureView;
-    meterGrid->addWidget(picRange, 3, 0, 1, 3);
     auto* errors = new QGroupBox;
     auto* errorLayout = new QVBoxLayout(errors);
     warningStrip = new WarningStrip("warningStrip");
@@ -96,10 +94,15 @@ void ResultsForm::build(QLabel* heading, std::span<const CaseRow> caseRows,
     buttons->addWidget(cmdClose);
     buttons->addStretch();
 
-    auto* answer = new QHBoxLayout;
-    answer->addWidget(meters, 4);
-    answer->addWidget(errors, 5);
-    answer->addLayout(buttons);
+    // The range picture under the meters and the notes, as wide as both.
+    picRange = new RangePictureView;
+    auto* answer = new QGridLayout;
+    answer->addWidget(meters, 0, 0);
+    answer->addWidget(errors, 0, 1);
+    answer->addLayout(buttons, 0, 2, 2, 1);
+    answer->addWidget(picRange, 1, 0, 1, 2);
+    answer->setColumnStretch(0, 4);
+    answer->setColumnStretch(1, 5);
     auto* details = new QHBoxLayout;
     details->addWidget(entries, 3);
     details->addWidget(flows, 1);
