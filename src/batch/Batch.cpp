@@ -1,8 +1,13 @@
 #include "batch/Batch.h"
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <ostream>
+#include <unordered_map>
+#include <utility>
 
 #include "gas/GasCalc.h"
 #include "gas/Plausibility.h"
@@ -34,11 +39,86 @@ constexpr const char* kUsage =
     "\n"
     "Exit status: 0 every file sized; 1 a file could not be read or its\n"
     "results not written (named on standard error, the others still sized);\n"
-    "2 a usage error.\n";
+    "2 a usage error, or results that would overwrite a case file or each\n"
+    "other (named on standard error; nothing sized or written).\n";
 
 int usage(std::ostream& err, const std::string& problem) {
     err << "quorin-batch: " << problem << "\n" << kUsage;
     return 2;
+}
+
+// One line of standard error: `who`, ": " and `text`, a control character
+// in either (a new line in a file name) written as an escape.
+void logLine(std::ostream& err, const std::string& who, const std::string& text) {
+    std::string line;
+    for (const char c : who + ": " + text) {
+        if (c == '\n') line += "\\n";
+        else if (c == '\r') line += "\\r";
+        else if ((unsigned char)c < 0x20 && c != '\t') {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", unsigned((unsigned char)c));
+            line += hex;
+        } else line += c;
+    }
+    err << line << "\n";
+}
+
+// Whether the whole report reached `out` (a full disk or a closed pipe fails).
+bool writeOut(std::ostream& out, const std::string& bytes) {
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.flush();
+    return bool(out);
+}
+
+// What tells a file apart from others: its device and file number where it
+// exists, else its folder's resolved absolute name (each folder resolved
+// once) and its own name.
+class FileIdentities {
+public:
+    std::string of(const std::string& path) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0)
+            return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+        namespace fs = std::filesystem;
+        const fs::path name = fs::path(path).lexically_normal();
+        auto [it, added] = folders_.try_emplace(name.parent_path().string());
+        if (added) {
+            std::error_code ec;
+            const fs::path folder = fs::absolute(name.parent_path(), ec);
+            it->second = fs::weakly_canonical(folder, ec).string();
+            if (ec) it->second = folder.lexically_normal().string();
+        }
+        return it->second + "/" + name.filename().string();
+    }
+
+private:
+    std::unordered_map<std::string, std::string> folders_;
+};
+
+// The jobs that would overwrite a case file or each other's results, each
+// named on one line of standard error; true when there are none.
+bool noClashes(const std::vector<std::pair<std::string, std::string>>& jobs, std::ostream& err) {
+    FileIdentities identities;
+    std::unordered_map<std::string, size_t> inputs;  // identity, its first job
+    for (size_t k = 0; k < jobs.size(); ++k) inputs.try_emplace(identities.of(jobs[k].first), k);
+    std::unordered_map<std::string, size_t> targets;
+    bool clear = true;
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        const auto& [in, target] = jobs[k];
+        if (target == "-") continue;
+        const std::string id = identities.of(target);
+        if (const auto it = inputs.find(id); it != inputs.end()) {
+            logLine(err, "quorin-batch", "the results of " + in + " would replace the case file " +
+                                             jobs[it->second].first + "; nothing written");
+            clear = false;
+        }
+        if (const auto [it, added] = targets.try_emplace(id, k); !added) {
+            logLine(err, "quorin-batch", jobs[it->second].first + " and " + in +
+                                             " would both be written to " + target + "; nothing written");
+            clear = false;
+        }
+    }
+    return clear;
 }
 
 }  // namespace
@@ -88,8 +168,9 @@ FileError sizeCaseFile(Workflow workflow, const std::string& caseFile, const std
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") {
-            out << kUsage;
-            return 0;
+            if (writeOut(out, kUsage)) return 0;
+            logLine(err, "quorin-batch", "Cannot write to standard output");
+            return 1;
         }
     if (args.empty()) return usage(err, "no workflow given");
     Workflow workflow;
@@ -111,24 +192,33 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (args.size() != 3) return usage(err, "expected a case file and a results file");
         jobs.emplace_back(args[1], args[2]);
     }
+    if (!noClashes(jobs, err)) return 2;
 
     // A calculation that cannot divide says so on standard error.
     const Hooks previous = hooks();
     std::string current;
     hooks().message = [&err, &current](const std::string& text) {
-        err << current << ": " << text << "\n";
+        logLine(err, current, text);
     };
     hooks().beep = nullptr;
     hooks().showCustomGas = nullptr;
     hooks().selectControl = nullptr;  // no screen to select a box on
 
+    // Each results file is written beside the one it replaces; all of them
+    // take their names together after one sync (see ReplaceBatch).
     const std::string today = todayDate();
     int status = 0;
     std::string report;
+    ReplaceBatch files;
+    struct Added {
+        std::string in, target;
+        bool written;  // so far: the new results file is on its way
+    };
+    std::vector<Added> added;
     for (const auto& [in, target] : jobs) {
         current = in;
         if (const FileError error = sizeCaseFile(workflow, in, today, report)) {
-            err << in << ": " << openFailureMessage(error) << "\n";
+            logLine(err, in, openFailureMessage(error));
             status = 1;
             continue;
         }
@@ -138,13 +228,24 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             for (const std::string& line : w.lines) err << in << ": warning: " << line << "\n";
         }
         if (target == "-") {
-            out.write(report.data(), std::streamsize(report.size()));
-            out.flush();
-        } else if (const FileError error = replaceFile(target, report)) {
-            err << in << ": " << saveFailureMessage(target, error) << "\n";
+            if (!writeOut(out, report)) {
+                logLine(err, in, "Cannot write to standard output");
+                status = 1;
+            }
+        } else if (const FileError error = files.add(target, report)) {
+            logLine(err, in, saveFailureLine(target, error));
             status = 1;
+            added.push_back({in, target, false});
+        } else {
+            added.push_back({in, target, true});
         }
     }
+    const std::vector<FileError> saved = files.commit();
+    for (size_t k = 0; k < saved.size(); ++k)
+        if (saved[k] && added[k].written) {
+            logLine(err, added[k].in, saveFailureLine(added[k].target, saved[k]));
+            status = 1;
+        }
     hooks() = previous;
     return status;
 }

@@ -8,7 +8,10 @@
 //
 // Exit status: 0 every file sized; 1 some file could not be read or its
 // results not written (named on standard error; the others are still
-// sized); 2 a usage error (with the usage text).
+// sized); 2 a usage error (with the usage text), or results that would
+// overwrite a case file or each other's (named; nothing written). Each
+// error is one line of standard error. The results files replace the old
+// ones together at the end of the run, after one sync (ReplaceBatch).
 #pragma once
 
 #include <iosfwd>

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <vector>
 
 namespace quorin {
 
@@ -156,9 +157,18 @@ FileError readWholeFile(const std::string& path, std::string& bytes) {
     return {};
 }
 
-FileError replaceFile(const std::string& path, const std::string& bytes) {
+namespace {
+
+// Writes the new file for `path`: under its own name when there is no file
+// to keep (`temp` stays empty; taken away again if the writing fails),
+// otherwise to a new file `temp` beside the one it replaces (`target`, a
+// link followed), synced to the disk when `sync` is set, which then only has
+// to take the target's name. On an error no new file is left behind.
+FileError writeNew(const std::string& path, const std::string& bytes, bool sync, fs::path& target,
+                   fs::path& temp) {
+    temp.clear();
     if (badName(path)) return runtimeError(kBadFileName);
-    fs::path target(path);
+    target = fs::path(path);
 
     // A link is followed, so the file it points to is replaced, not the link.
     struct stat st {};
@@ -197,12 +207,12 @@ FileError replaceFile(const std::string& path, const std::string& bytes) {
     }
     if (!isFolder(folderOf(target))) return runtimeError(kPathNotFound);
 
-    fs::path temp;
+    fs::path name;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = temporaryName(target);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return runtimeError(openErrorNumber(errno, temp.string()));
+        name = temporaryName(target);
+        fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return runtimeError(openErrorNumber(errno, name.string()));
     }
     if (fd < 0) return runtimeError(kAccessError);
 
@@ -214,7 +224,7 @@ FileError replaceFile(const std::string& path, const std::string& bytes) {
         }
     }
     auto fail = [&](int err) {
-        ::unlink(temp.c_str());
+        ::unlink(name.c_str());
         return runtimeError(ioErrorNumber(err));
     };
     if (!writeAll(fd, bytes)) {
@@ -222,16 +232,119 @@ FileError replaceFile(const std::string& path, const std::string& bytes) {
         ::close(fd);
         return fail(err);
     }
-    // On the disk before it takes the old file's name, so not even a power
-    // cut between the two leaves an empty file in its place.
-    if (::fsync(fd) != 0) {
+    if (sync && ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);
         return fail(err);
     }
     if (::close(fd) != 0) return fail(errno);
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
+    temp = std::move(name);
     return {};
+}
+
+// Calls `syncFolder` once for each folder of `paths`, with the folder open,
+// and returns the error number (0: none) of each path's folder.
+template <typename SyncFolder>
+std::vector<int> eachFolderOnce(const std::vector<fs::path>& paths, SyncFolder syncFolder) {
+    std::vector<int> errors(paths.size(), 0);
+    std::vector<std::pair<fs::path, int>> done;  // folder, error number
+    for (size_t k = 0; k < paths.size(); ++k) {
+        if (paths[k].empty()) continue;
+        const fs::path folder = folderOf(paths[k]);
+        auto it = std::find_if(done.begin(), done.end(),
+                               [&folder](const auto& d) { return d.first == folder; });
+        if (it == done.end()) {
+            int number = 0;
+            const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0 || !syncFolder(fd)) number = ioErrorNumber(errno);
+            if (fd >= 0) ::close(fd);
+            done.emplace_back(folder, number);
+            it = done.end() - 1;
+        }
+        errors[k] = it->second;
+    }
+    return errors;
+}
+
+}  // namespace
+
+FileError replaceFile(const std::string& path, const std::string& bytes) {
+    fs::path target, temp;
+    // On the disk before it takes the old file's name, so not even a power
+    // cut between the two leaves an empty file in its place.
+    if (FileError error = writeNew(path, bytes, true, target, temp)) return error;
+    if (temp.empty()) return {};
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        return runtimeError(ioErrorNumber(err));
+    }
+    return {};
+}
+
+ReplaceBatch::~ReplaceBatch() {
+    for (const Entry& e : entries_)
+        if (!e.temp.empty()) ::unlink(e.temp.c_str());
+}
+
+FileError ReplaceBatch::add(const std::string& path, const std::string& bytes) {
+    fs::path target, temp;
+    Entry entry;
+    entry.error = writeNew(path, bytes, false, target, temp);
+    if (!entry.error) {
+        entry.target = target.string();
+        entry.temp = temp.string();
+    }
+    entries_.push_back(std::move(entry));
+    return entries_.back().error;
+}
+
+std::vector<FileError> ReplaceBatch::commit() {
+    std::vector<Entry> entries = std::move(entries_);
+    entries_.clear();
+    auto failed = [](Entry& e, int number) {
+        if (!e.temp.empty()) ::unlink(e.temp.c_str());
+        e.temp.clear();
+        e.target.clear();
+        e.error = runtimeError(number);
+    };
+
+    // Every new file on the disk before any takes an old file's name: one
+    // sync of each file system written to (a file system is synced once
+    // however many of its folders were written to).
+    std::vector<fs::path> temps;
+    for (const Entry& e : entries) temps.emplace_back(e.temp);
+    std::vector<dev_t> synced;
+    const std::vector<int> syncErrors = eachFolderOnce(temps, [&synced](int fd) {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0) return false;
+        if (std::find(synced.begin(), synced.end(), st.st_dev) != synced.end()) return true;
+        if (::syncfs(fd) != 0) return false;
+        synced.push_back(st.st_dev);
+        return true;
+    });
+    for (size_t k = 0; k < entries.size(); ++k)
+        if (syncErrors[k]) failed(entries[k], syncErrors[k]);
+
+    for (Entry& e : entries) {
+        if (e.temp.empty()) continue;
+        if (::rename(e.temp.c_str(), e.target.c_str()) != 0) failed(e, ioErrorNumber(errno));
+        e.temp.clear();
+    }
+
+    // The new names on the disk: each folder once.
+    std::vector<fs::path> targets;
+    for (const Entry& e : entries) targets.emplace_back(e.target);
+    const std::vector<int> folderErrors =
+        eachFolderOnce(targets, [](int fd) { return ::fsync(fd) == 0; });
+
+    std::vector<FileError> errors;
+    errors.reserve(entries.size());
+    for (size_t k = 0; k < entries.size(); ++k) {
+        if (folderErrors[k]) entries[k].error = runtimeError(folderErrors[k]);
+        errors.push_back(entries[k].error);
+    }
+    return errors;
 }
 
 std::string openFailureMessage(const FileError& error) {
@@ -253,6 +366,11 @@ std::string openFailureMessage(const FileError& error) {
 std::string saveFailureMessage(const std::string& path, const FileError& error) {
     std::string reason = error.text.empty() ? "Error " + std::to_string(error.number) : error.text;
     return "Cannot save " + path + ":\n" + reason;
+}
+
+std::string saveFailureLine(const std::string& path, const FileError& error) {
+    std::string reason = error.text.empty() ? "Error " + std::to_string(error.number) : error.text;
+    return "Cannot save " + path + ": " + reason;
 }
 
 }  // namespace quorin

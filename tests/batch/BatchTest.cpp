@@ -94,5 +94,58 @@ TEST_F(Batch, AveragingTubeFilesAreRecalculatedAndReported) {
     EXPECT_NE(half.find(dp), std::string::npos);
 }
 
+// A stream whose every write fails, as standard output on a full disk or a
+// closed pipe.
+class FailingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(Batch, FailedWriteToStandardOutputIsReported) {
+    writeFile(path("l.dat"), liquidCase(500));
+    FailingBuffer full;
+    std::ostream closed(&full);
+    EXPECT_EQ(runBatch({"liquid", path("l.dat"), "-"}, closed, err), 1);
+    EXPECT_EQ(err.str(), path("l.dat") + ": Cannot write to standard output\n");
+}
+
+// Results that would overwrite a case file or each other are refused before
+// anything is sized: one line each, status 2, nothing written.
+TEST_F(Batch, ClashingFilesAreRefusedBeforeAnythingIsWritten) {
+    fs::create_directories(dir / "a");
+    fs::create_directories(dir / "b");
+    for (const char* name : {"a/x.dat", "b/x.dat", "out/y.txt"}) writeFile(path(name), liquidCase(500));
+    fs::create_hard_link(path("a/x.dat"), path("link.txt"));
+    const std::string ax = path("a/x.dat");
+    struct Case {
+        std::vector<std::string> args;
+        std::string said;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"--dir", path("out"), ax, path("b/x.dat")}, " would both be written to "},
+             {{"--dir", path("out"), ax, path("a/../a/x.dat")}, " would both be written to "},
+             {{ax, ax}, "would replace the case file " + ax},
+             {{ax, path("link.txt")}, "would replace the case file " + ax},
+             {{"--dir", path("out"), path("out/y.txt")}, "would replace the case file"},
+         }) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "liquid");
+        EXPECT_EQ(run(args), 2) << err.str();
+        const std::string said = err.str();
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator{}), 1);
+}
+
+// Whatever a file's name or the reason holds, each error is one line.
+TEST_F(Batch, EachErrorIsOneLine) {
+    writeFile(path("l.dat"), liquidCase(500));
+    EXPECT_EQ(run({"liquid", "--dir", path("no"), path("l.dat"), path("a\nb.dat")}), 1);
+    EXPECT_EQ(err.str(), path("l.dat") + ": Cannot save " + path("no/l.txt") + ": Path not found\n" +
+                             path("a") + "\\nb.dat: Cannot Find File\n");
+}
+
 }  // namespace
 }  // namespace quorin::test
