@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
         S.FlowRateIn = float(5 + (k * 37) % 3000);
         S.PressIn = float((k * 13) % 300);
         S.TempIn = float(40 + (k * 7) % 500);
+        // Steam above its saturation temperature, as a real case is.
+        if (S.MediaIn == "STEAM (SATURATED)")
+            S.TempIn = saturationTempF(S.PressIn + 14.696f) + float(k % 50);
         const fs::path file = dir / ("case" + std::to_string(k) + ".dat");
         std::ofstream(file, std::ios::binary) << gasCaseFileBytes();
         args.push_back(file.string());

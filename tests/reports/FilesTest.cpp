@@ -45,5 +45,24 @@ TEST_F(ReplaceBatchTest, EveryFileIsReplacedButAFailedOneIsLeftWhole) {
     EXPECT_EQ(names, (Lines{"big.txt", "new.txt", "small.txt"}));
 }
 
+// Enough old files that their release runs on threads: each holds its new
+// text and no new file is left beside them.
+TEST_F(ReplaceBatchTest, ManyOldFilesAreAllReplaced) {
+    makeDir();
+    constexpr int count = 200;
+    ReplaceBatch files;
+    for (int k = 0; k < count; ++k) {
+        writeFile(dir / (std::to_string(k) + ".txt"), "old");
+        files.add((dir / (std::to_string(k) + ".txt")).string(), "new " + std::to_string(k));
+    }
+    const std::vector<FileError> errors = files.commit();
+    EXPECT_EQ(std::count_if(errors.begin(), errors.end(), [](const FileError& e) { return bool(e); }), 0);
+    int replaced = 0;
+    for (int k = 0; k < count; ++k)
+        replaced += readFile(dir / (std::to_string(k) + ".txt")) == "new " + std::to_string(k);
+    EXPECT_EQ(replaced, count);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), count);
+}
+
 }  // namespace
 }  // namespace quorin::test
