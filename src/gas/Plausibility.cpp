@@ -38,9 +38,10 @@ void unknownUnit(std::vector<std::string>& lines, const char* caption, const std
                  const std::vector<std::string>& list, const char* quantity, double value,
                  const char* valueUnit) {
     if (isKnown(unit, list)) return;
-    lines.push_back(std::string(caption) + ": the unit \"" + unit +
-                    "\" is not one of its list; the calculation goes on with the " + quantity +
-                    " it had before, " + figure(value) + " " + valueUnit + ".");
+    const std::string what =
+        unit.empty() ? "no unit is given" : "the unit \"" + unit + "\" is not one of its list";
+    lines.push_back(std::string(caption) + ": " + what + "; the calculation goes on with the " +
+                    quantity + " it had before, " + figure(value) + " " + valueUnit + ".");
 }
 
 void lowReynolds(std::vector<std::string>& lines, int firstSlot, int lastSlot,

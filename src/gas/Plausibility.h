@@ -37,7 +37,8 @@ void notPositive(std::vector<std::string>& lines, const std::string& what, doubl
                  const std::string& unit);
 // When `unit` matches no entry of `list` (compared as the conversions
 // compare, upper-cased): names the box by `caption` and says that the
-// calculation goes on with the `quantity` it had before, `value` `valueUnit`.
+// calculation goes on with the `quantity` it had before, `value` `valueUnit`
+// (an empty unit is said to be missing).
 void unknownUnit(std::vector<std::string>& lines, const char* caption, const std::string& unit,
                  const std::vector<std::string>& list, const char* quantity, double value,
                  const char* valueUnit);

@@ -220,8 +220,10 @@ void FieldEvents::refuse(QLineEdit* box, Refusal refusal) {
     refused_ = true;
     if (refusal != Refusal::Beep) return;
     if (seams().beep) seams().beep();
-    // Says why, beside the box: "Not a number: 2,500 — kept 2500".
-    const QString kept = QStringLiteral(" \u2014 kept ") + box->text();
+    // Says why, beside the box: "Not a number: 2,500 — kept 2500" (or "— the
+    // box stays empty" when it held nothing).
+    const QString kept = box->text().isEmpty() ? QStringLiteral(" \u2014 the box stays empty")
+                                               : QStringLiteral(" \u2014 kept ") + box->text();
     if (seams().hint)
         seams().hint(box, typed.isEmpty() ? QStringLiteral("No number") + kept
                                           : QStringLiteral("Not a number: ") + typed + kept);

@@ -64,9 +64,15 @@ RangePictureLayout layOutRangePicture(const QFontMetrics& fm, const QRect& area,
         const int x0 = l.x(p.axisFraction(b.minFlow));
         const int x1 = std::max(l.x(p.axisFraction(b.maxFlow)), x0 + 1);
         const int zone = std::clamp(l.x(p.axisFraction(b.lowZoneEnd)), x0, x1);
+        const int textTop = row.top() + (rowH - line) / 2;
+        const int minW = fm.horizontalAdvance(q(b.minText));
+        const int maxLeft = x1 + 1 + kGap;
+        const int maxW = std::min(fm.horizontalAdvance(q(b.maxText)), area.right() + 1 - maxLeft);
         l.rows.push_back(row);
         l.bars.push_back(QRect(QPoint(x0, y), QPoint(x1, y + thickness - 1)));
         l.lowZones.push_back(QRect(QPoint(x0, y), QPoint(zone, y + thickness - 1)));
+        l.minTexts.push_back(QRect(x0 - kGap - minW, textTop, minW, line));
+        l.maxTexts.push_back(QRect(maxLeft, textTop, std::max(maxW, 0), line));
     }
     if (p.flowShown()) l.flowX = l.x(p.axisFraction(p.flow));
     return l;
@@ -115,22 +121,15 @@ void paintRangePicture(QPainter& painter, const QRect& area, const RangePicture&
     painter.drawText(QRect(area.left() + kPad, l.axisY + 5, l.plot.left(), line),
                      Qt::AlignLeft | Qt::AlignVCenter, q(p.unit));
 
-    // The bars with their codes and limits.
+    // The bars with their codes.
     for (size_t k = 0; k < p.bars.size(); ++k) {
         const RangeBar& b = p.bars[k];
         const QRect& row = l.rows[k];
-        const QRect& bar = l.bars[k];
-        painter.fillRect(bar, b.fits ? c.bar : c.warning);
+        painter.fillRect(l.bars[k], b.fits ? c.bar : c.warning);
         painter.fillRect(l.lowZones[k], b.fits ? c.barLowZone : c.warningLowZone);
         painter.setPen(c.text);
         painter.drawText(QRect(row.left(), row.top(), l.plot.left(), row.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, q(b.code));
-        const int minW = fm.horizontalAdvance(q(b.minText));
-        painter.drawText(QRect(bar.left() - kGap - minW, row.top(), minW, row.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, q(b.minText));
-        painter.drawText(QRect(QPoint(bar.right() + 1 + kGap, row.top()),
-                               QPoint(area.right(), row.bottom())),
-                         Qt::AlignLeft | Qt::AlignVCenter, q(b.maxText));
     }
 
     // The flow: one line across every bar, its value and unit over them.
@@ -141,6 +140,18 @@ void paintRangePicture(QPainter& painter, const QRect& area, const RangePicture&
         const int at = std::clamp(l.flowX - w / 2, area.left() + kPad, area.right() - kPad - w);
         painter.setPen(c.flow);
         painter.drawText(QRect(at, area.top() + kPad, w, line), Qt::AlignCenter, label);
+    }
+
+    // The limits over the flow line, on the paper, so a line passing an end
+    // never strikes its figure through.
+    painter.setPen(c.text);
+    auto limit = [&](const QRect& rect, const std::string& text) {
+        painter.fillRect(rect, c.paper);
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, q(text));
+    };
+    for (size_t k = 0; k < p.bars.size(); ++k) {
+        limit(l.minTexts[k], p.bars[k].minText);
+        limit(l.maxTexts[k], p.bars[k].maxText);
     }
     painter.restore();
 }

@@ -34,6 +34,7 @@ struct RangePictureLayout {
     std::vector<QRect> rows;  // one per bar
     std::vector<QRect> bars;  // the bars, minimum to maximum
     std::vector<QRect> lowZones;
+    std::vector<QRect> minTexts, maxTexts;  // the limits' texts at the bars' ends
     int flowX = -1;  // the flow line's left pixel column; -1 without a flow
     int axisY = 0;
     // The pixel column of a fraction of the axis (RangePicture::axisFraction).

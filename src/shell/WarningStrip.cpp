@@ -40,6 +40,26 @@ void WarningStrip::showWarnings(const std::vector<std::string>& lines, bool offe
     text_->setText(texts.join('\n'));
     if (fix_) fix_->setVisible(offerFix);
     setVisible(!lines.empty());
+    fitHeight();
+}
+
+void WarningStrip::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    fitHeight();
+}
+
+QSize WarningStrip::sizeHint() const {
+    QSize hint = QFrame::sizeHint();
+    if (minimumHeight() > 0) hint.setHeight(minimumHeight());
+    return hint;
+}
+
+void WarningStrip::fitHeight() {
+    if (width() <= 0) return;
+    const int height = layout()->heightForWidth(width());
+    if (height <= 0 || height == minimumHeight()) return;
+    setMinimumHeight(height);
+    updateGeometry();
 }
 
 }  // namespace quorin

@@ -25,7 +25,20 @@ public:
     // button when `offerFix`.
     void showWarnings(const std::vector<std::string>& lines, bool offerFix = false);
 
+    // The strip wraps its lines to its width and takes the height they need
+    // (a minimum height kept up to date), without telling the screen's layout
+    // that its height depends on its width: that would lay the whole screen
+    // out at its preferred heights, so the lists would grow and push the
+    // range picture out of view.
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void fitHeight();
+
     QLabel* text_;
     QPushButton* fix_ = nullptr;
 };

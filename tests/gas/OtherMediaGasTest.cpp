@@ -76,6 +76,17 @@ TEST_F(OtherMediaGas, UnitDialogsAreWiderThanTheirTitles) {
     }
 }
 
+// A refused entry in a box that held nothing says so, not "kept" and a blank.
+TEST_F(OtherMediaGas, ARefusedEntryInAnEmptyBoxSaysTheBoxStaysEmpty) {
+    unitDialogPicks("frmOtherViscUnit", "optCp");
+    runDialog(kDialog, [](QDialog& d) {
+        click(d, "optVisc");
+        typeInto(d, "txtOtherViscosity", "abc", true);
+    });
+    const QString hint = QStringLiteral("Not a number: abc \u2014 the box stays empty");
+    EXPECT_EQ(hints, (Hints{{"txtOtherViscosity", hint}}));
+}
+
 // Each number box, reached through its option: Enter stores the value and
 // moves on; leaving stores it and keeps the focus where the user put it.
 TEST_F(OtherMediaGas, EachNumberBoxStoresItsValue) {

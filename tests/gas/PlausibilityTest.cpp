@@ -62,6 +62,7 @@ TEST_F(Plausibility, EachWarningAppearsForItsCaseAndGoesWhenCorrected) {
          "Pressure: the unit \"psi\" is not one of its list; the calculation goes on with the "
          "pressure it had before, 14.696 psia."},
         {true, [](SharedState& s) { s.LqdFlowUnit = "gallons"; }, "with the flow it had before, 500 GPM."},
+        {true, [](SharedState& s) { s.LqdFlowUnit = ""; }, "Flow Rate: no unit is given; the calculation"},
         {true, [](SharedState& s) { s.LqdFlowRateIn = 1; }, "at most 975.9818 (QPL05), below 1304,"},
     };
     for (const auto& r : rows) {

@@ -2,6 +2,7 @@
 // after every commit, the saturation fix typed and committed (the warnings are
 // the core's; the liquid screens share the strip and the refresh).
 #include <QLabel>
+#include <QScrollArea>
 
 #include "support/FormTest.h"
 
@@ -42,6 +43,19 @@ TEST_F(GasWarnings, ResultsShowTheWarningsInTheNotesGroup) {
     EXPECT_EQ(strip->parentWidget(), control(results_, "lstErrorBox")->parentWidget());
     EXPECT_TRUE(control<QLabel>(results_, "warningStripText")->text().startsWith("Steam at 70 deg F"));
     EXPECT_FALSE(strip->isHidden());
+}
+
+// Two warning lines over the notes leave the tiled results showing the whole
+// range picture without scrolling, as without them.
+TEST_F(GasWarnings, TheWarningsLeaveTheWholePictureInView) {
+    pick("cboMediaIn", "STEAM (SATURATED)");
+    fill("txtAtmoPressIn", "0");
+    findMeter();
+    settle();
+    auto* area = control<QScrollArea>(results_, "scrollArea");
+    QWidget* pic = control(results_, "picRange");
+    const QRect shown(pic->mapTo(area->viewport(), QPoint(0, 0)), pic->size());
+    EXPECT_TRUE(area->viewport()->rect().contains(shown)) << shown.bottom() << " below " << area->height();
 }
 
 }  // namespace

@@ -56,6 +56,13 @@ TEST_F(GasPicture, PaintsBarsFlowLineAndLowZone) {
     const int y = l.bars[1].center().y();
     EXPECT_EQ(image.pixelColor(int(zoneEnd) - 1, y).name(), c.barLowZone.name());
     EXPECT_EQ(image.pixelColor(int(zoneEnd) + 2, y).name(), c.bar.name());
+
+    // 1700 lies just past QNG's maximum: the line passes under its limit, which stays readable.
+    const QRect label = l.maxTexts.at(0);
+    EXPECT_LT(label.left() - flowX, 3);
+    for (int x = label.left(); x <= label.right(); ++x) {
+        EXPECT_NE(image.pixelColor(x, label.center().y()).name(), c.flow.name()) << x;
+    }
 }
 
 // Save writes the PNG the dialog names; a file that cannot be written says so
