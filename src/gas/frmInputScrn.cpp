@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "gas/GasCalc.h"
 #include "gas/InputRules.h"
@@ -137,13 +136,7 @@ void frmInputScrn::createControls() {
     warnings_ = new WarningStrip("warningStrip");
     warnings_->setFix("cmdUseSaturation", "Use saturation temperature",
                       [this] { useSaturationTemperature(); });
-    auto* right = new QWidget;
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(reference);
-    rightLayout->addWidget(warnings_);
-
-    layOutInputScreen(heading, process, right, {cmdCalcFlow, cmdClose});
+    layOutInputScreen(heading, process, reference, warnings_, {cmdCalcFlow, cmdClose});
 
     setTabOrder(txtCustomerIn, txtTagNoIn);
     QWidget* order[] = {txtTagNoIn,     txtFlowRateIn,      cboFlowUnitIn,     txtPipeSizeIn,

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -145,13 +144,7 @@ void frmLqdInput::layoutControls() {
 
     // The warnings at the foot of the right column, under the density.
     warnings_ = new WarningStrip("warningStrip");
-    auto* right = new QWidget;
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(fraMedia);
-    rightLayout->addWidget(warnings_);
-
-    layOutInputScreen(heading, process, right, {cmdCalcFlow, cmdClose});
+    layOutInputScreen(heading, process, fraMedia, warnings_, {cmdCalcFlow, cmdClose});
 
     QWidget* order[] = {txtCustomerIn, txtTagNoIn,  txtMediaIn,   txtFlowRateIn, cboFlowUnit,
                         txtPipeSizeIn, cboPipeUnit, txtTempIn,    cboTempUnit,   txtViscIn,

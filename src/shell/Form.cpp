@@ -65,12 +65,13 @@ QWidget* Form::scrollingBody() {
 }
 
 void Form::layOutInputScreen(QWidget* heading, QWidget* left, QWidget* rightTop,
-                             std::initializer_list<QWidget*> buttons) {
+                             QWidget* warnings, std::initializer_list<QWidget*> buttons) {
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     for (QWidget* b : buttons) buttonRow->addWidget(b);
     auto* right = new QVBoxLayout;
     right->addWidget(rightTop);
+    right->addWidget(warnings);
     right->addStretch();
     right->addLayout(buttonRow);
     auto* columns = new QHBoxLayout;

@@ -48,9 +48,9 @@ protected:
     // of squeezing them.
     QWidget* scrollingBody();
     // The layout of the input screens: the heading over two columns, the
-    // entries on the left, on the right `rightTop` with the command buttons
-    // at its foot.
-    void layOutInputScreen(QWidget* heading, QWidget* left, QWidget* rightTop,
+    // entries on the left, on the right `rightTop`, the case's warnings
+    // under it and the command buttons at its foot.
+    void layOutInputScreen(QWidget* heading, QWidget* left, QWidget* rightTop, QWidget* warnings,
                            std::initializer_list<QWidget*> buttons);
 
     QMenu* addMenu(const QString& title, const char* objectName);
