@@ -25,12 +25,14 @@ bool isUtf8(std::string_view bytes) {
             ++k;
             continue;
         }
+        // The continuation bytes that follow, and the lowest code point
+        // their count may carry.
         int more = 0;
-        unsigned lowest = 0;
-        if (c >= 0xC2 && c <= 0xDF) more = 1, lowest = 0x80;
-        else if (c >= 0xE0 && c <= 0xEF) more = 2, lowest = 0x800;
-        else if (c >= 0xF0 && c <= 0xF4) more = 3, lowest = 0x10000;
+        if (c >= 0xC2 && c <= 0xDF) more = 1;
+        else if (c >= 0xE0 && c <= 0xEF) more = 2;
+        else if (c >= 0xF0 && c <= 0xF4) more = 3;
         else return false;
+        const unsigned lowest = more == 1 ? 0x80 : more == 2 ? 0x800 : 0x10000;
         if (k + more >= bytes.size()) return false;
         unsigned code = c & (0x3F >> more);
         for (int n = 1; n <= more; ++n) {
