@@ -46,17 +46,18 @@ bool isUtf8(std::string_view bytes) {
     return true;
 }
 
-// The header's separator: ';' when its first line holds more semicolons
-// than commas outside quotes, else ','.
+// The header's separator: ';' when its line (the first that is not blank)
+// holds more semicolons than commas outside quotes, else ','.
 char headerSeparator(std::string_view text) {
     int commas = 0, semicolons = 0;
-    bool quoted = false;
+    bool quoted = false, begun = false;
     for (const char c : text) {
         if (c == '"') quoted = !quoted;
-        else if (quoted) continue;
-        else if (c == '\n') break;
-        else if (c == ',') ++commas;
+        if (quoted) continue;
+        if (c == '\n' && begun) break;
+        if (c == ',') ++commas;
         else if (c == ';') ++semicolons;
+        begun = begun || (c != ' ' && c != '\t' && c != '\r' && c != '\n');
     }
     return semicolons > commas ? ';' : ',';
 }
