@@ -25,12 +25,14 @@ bool isUtf8(std::string_view bytes) {
             ++k;
             continue;
         }
+        // The continuation bytes that follow, and the lowest code point
+        // their count may carry.
         int more = 0;
-        unsigned lowest = 0;
-        if (c >= 0xC2 && c <= 0xDF) more = 1, lowest = 0x80;
-        else if (c >= 0xE0 && c <= 0xEF) more = 2, lowest = 0x800;
-        else if (c >= 0xF0 && c <= 0xF4) more = 3, lowest = 0x10000;
+        if (c >= 0xC2 && c <= 0xDF) more = 1;
+        else if (c >= 0xE0 && c <= 0xEF) more = 2;
+        else if (c >= 0xF0 && c <= 0xF4) more = 3;
         else return false;
+        const unsigned lowest = more == 1 ? 0x80 : more == 2 ? 0x800 : 0x10000;
         if (k + more >= bytes.size()) return false;
         unsigned code = c & (0x3F >> more);
         for (int n = 1; n <= more; ++n) {
@@ -44,17 +46,18 @@ bool isUtf8(std::string_view bytes) {
     return true;
 }
 
-// The header's separator: ';' when its first line holds more semicolons
-// than commas outside quotes, else ','.
+// The header's separator: ';' when its line (the first that is not blank)
+// holds more semicolons than commas outside quotes, else ','.
 char headerSeparator(std::string_view text) {
     int commas = 0, semicolons = 0;
-    bool quoted = false;
+    bool quoted = false, begun = false;
     for (const char c : text) {
         if (c == '"') quoted = !quoted;
-        else if (quoted) continue;
-        else if (c == '\n') break;
-        else if (c == ',') ++commas;
+        if (quoted) continue;
+        if (c == '\n' && begun) break;
+        if (c == ',') ++commas;
         else if (c == ';') ++semicolons;
+        begun = begun || (c != ' ' && c != '\t' && c != '\r' && c != '\n');
     }
     return semicolons > commas ? ';' : ',';
 }

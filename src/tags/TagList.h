@@ -64,8 +64,9 @@ struct TagList {
 // separated (whichever the header line holds more of, outside quotes);
 // quoted fields with doubled quotes and line breaks inside; UTF-8 with or
 // without a byte-order mark, or Windows-1252 when the bytes are not UTF-8
-// (converted to UTF-8). Blank lines are skipped. False with `error` set when
-// the bytes hold no header.
+// (converted to UTF-8). Blank lines and rows of blank cells are skipped; a
+// row longer than the header widens it with columns without captions. False
+// with `error` set when the bytes hold no header.
 bool parseTagList(std::string_view bytes, TagList& list, std::string& error);
 // Reads a file (FileError as the case files report it) and parses it; a file
 // without a header is error 62 ("Input past end of file").
@@ -109,12 +110,21 @@ struct Result {
 
 // Puts the row's case into the case record: the workflow's start-up case,
 // the row's fields over it (a missing column or an empty cell keeps the
-// start-up value), then the Open chain. False with `error` set ("line N:
-// ...") for an unknown workflow, a field that is not a number or a unit that
+// start-up value), then the Open chain. Numbers are read as a case file's
+// number lines, units compared with their box's list in upper case and kept
+// as written. A gas medium of the table brings its constants where the row
+// leaves Specific Gravity, Viscosity A or Viscosity B empty (as choosing it
+// on the screen does); a liquid Specific Gravity without a Density gives the
+// density (as the screen's gravity entry does). False with `error` set
+// ("line N: Flow Rate \"abc\" is not a number; ...", every problem of the
+// row) for an unknown workflow, a field that is not a number or a unit that
 // is no unit of its list; the record then holds the start-up case.
 bool loadTagCase(const TagList& list, const Row& row, Workflow& workflow, std::string& error);
 // Sizes the row: `loadTagCase`, the Find Meter chain and the results view.
+// The case record and the hooks are left as they were; a calculation's
+// message meanwhile is added to the row's warnings instead of being shown.
 Result sizeTag(const TagList& list, const Row& row);
+// Every row in order, as `sizeTag` sizes each.
 std::vector<Result> sizeTags(const TagList& list);
 // Writes the case in the record (of `workflow`) into the row's cells,
 // adding columns that are missing (Update Tag in List, Add Current Case).

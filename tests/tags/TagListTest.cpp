@@ -77,20 +77,21 @@ TEST_F(TagLists, ReadsBothSeparatorsQuotesBomAndWindows1252) {
         std::string bytes;
         char separator;
         std::vector<std::string> header, cells;
-        int secondLine;
+        int firstLine, secondLine;
     };
     const std::vector<std::string> head = {"Tag Number", "Service", "Temperature Unit"};
     const std::vector<Case> cases = {
         {"comma", "Tag Number,Service,Temperature Unit\nA,b c,deg F\nB,,\n", ',', head,
-         {"A", "b c", "deg F"}, 3},
-        {"semicolon, commas inside", "Tag Number;Service;Temperature Unit\r\nA;b,c;deg F\r\n\r\nB\r\n", ';',
-         head, {"A", "b,c", "deg F"}, 4},
+         {"A", "b c", "deg F"}, 2, 3},
+        {"semicolon, commas inside, blank lines",
+         "\r\nTag Number;Service;Temperature Unit\r\nA;b,c;deg F\r\n\r\nB\r\n", ';', head,
+         {"A", "b,c", "deg F"}, 3, 5},
         {"quotes and a line break", "Tag Number,Service,Temperature Unit\n\"A\",\"say \"\"x, y\"\"\nz\",\n"
-         "B,,\n", ',', head, {"A", "say \"x, y\"\nz", ""}, 4},
+         "B,,\n", ',', head, {"A", "say \"x, y\"\nz", ""}, 2, 4},
         {"byte-order mark", "\xEF\xBB\xBFTag Number,Service,Temperature Unit\nA,\xC3\xA9,\xC2\xB0" "F\nB\n",
-         ',', head, {"A", "\xC3\xA9", "\xC2\xB0" "F"}, 3},
+         ',', head, {"A", "\xC3\xA9", "\xC2\xB0" "F"}, 2, 3},
         {"Windows-1252", "Tag Number;Service;Temperature Unit\nA;\xE9;\xB0" "F\nB\n", ';', head,
-         {"A", "\xC3\xA9", "\xC2\xB0" "F"}, 3},
+         {"A", "\xC3\xA9", "\xC2\xB0" "F"}, 2, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -99,7 +100,7 @@ TEST_F(TagLists, ReadsBothSeparatorsQuotesBomAndWindows1252) {
         EXPECT_EQ(list.header, c.header);
         ASSERT_EQ(list.rows.size(), 2u);
         EXPECT_EQ(list.rows[0].cells, c.cells);
-        EXPECT_EQ(list.rows[0].line, 2);
+        EXPECT_EQ(list.rows[0].line, c.firstLine);
         EXPECT_EQ(list.rows[1].line, c.secondLine);
         EXPECT_EQ(list.column(Field::TemperatureUnit), 2);
     }
