@@ -7,7 +7,7 @@
 // results CSV. The files go to a new folder under DIR (the system's
 // temporary folder by default).
 //
-//   tags_bench [N [DIR]]
+//   tag_batch_bench [N [DIR]]
 #include <sys/wait.h>
 #include <unistd.h>
 #include <spawn.h>
