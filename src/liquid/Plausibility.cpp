@@ -22,6 +22,10 @@ double liquidVelocity(const CatalogueModel& m) {
 
 }  // namespace
 
+double liquidReynolds(const CatalogueModel& m) {
+    return liquidVelocity(m) * m.shedderFt / shared().LqdViscFt2s;
+}
+
 CaseWarnings liquidWarnings() {
     using namespace plausibility;
     const auto& S = shared();

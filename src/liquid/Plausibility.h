@@ -10,4 +10,9 @@ namespace quorin {
 // for every meter of the catalogue. Never a fix to offer.
 CaseWarnings liquidWarnings();
 
+// The Reynolds number in liquid model `m` at the operating flow: the
+// velocity the low-Reynolds warning uses, times the shedder width, over the
+// kinematic viscosity.
+double liquidReynolds(const CatalogueModel& m);
+
 }  // namespace quorin
