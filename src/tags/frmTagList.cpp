@@ -16,6 +16,7 @@
 #include "shell/FileCommands.h"
 #include "shell/Seams.h"
 #include "shell/Shell.h"
+#include "state/Hooks.h"
 #include "state/SharedState.h"
 #include "tags/TagTableModel.h"
 
@@ -33,13 +34,17 @@ QString chooseFile(const FileRequest& request) {
     return seams().chooseFile ? seams().chooseFile(request) : QString();
 }
 
-// Runs `work` (which sizes rows through the case record) and puts the record
-// back as it was, so the case an input screen shows stays its own.
+// Runs `work` (which loads rows into the case record) quietly and puts the
+// record back as it was, so the case an input screen shows stays its own.
 template <class Work>
 void keepingTheCase(Work&& work) {
     const SharedState saved = shared();
+    const Hooks live = hooks();
+    hooks() = Hooks{};
+    hooks().message = [](const std::string&) {};
     work();
     shared() = saved;
+    hooks() = live;
 }
 
 struct Screens {
@@ -165,7 +170,7 @@ void frmTagList::createMenus() {
 void frmTagList::setList(tags::TagList list, std::string path) {
     list_ = std::move(list);
     path_ = std::move(path);
-    keepingTheCase([this] { results_ = tags::sizeTags(list_); });
+    results_ = tags::sizeTags(list_);
     openRow_[0] = openRow_[1] = -1;
     fresh_ = false;
     model_->reset(list_, results_);
@@ -174,7 +179,7 @@ void frmTagList::setList(tags::TagList list, std::string path) {
 }
 
 void frmTagList::resize(int row) {
-    keepingTheCase([&] { results_[size_t(row)] = tags::sizeTag(list_, list_.rows[size_t(row)]); });
+    results_[size_t(row)] = tags::sizeTag(list_, list_.rows[size_t(row)]);
     model_->rowChanged(row);
     setModified(true);
     showCounts();
@@ -362,7 +367,7 @@ void frmTagList::addCase() {
     list_.rows.push_back(std::move(row));
     const int added = int(list_.rows.size()) - 1;
     tags::storeTagCase(list_, list_.rows.back(), workflow);
-    keepingTheCase([&] { results_.push_back(tags::sizeTag(list_, list_.rows.back())); });
+    results_.push_back(tags::sizeTag(list_, list_.rows.back()));
     model_->rowAdded();
     openRow_[int(workflow)] = added;
     openedIn_[int(workflow)] = Shell::instance().find(kScreens[int(workflow)].input);
