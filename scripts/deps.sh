@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth poppler-utils
   libqt6svg6 desktop-file-utils dpkg-dev file
-  libcsv-dev
+  libcsv-dev libxlsxwriter-dev unzip
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include "reports/ResultsText.h"
 #include "state/Hooks.h"
 #include "state/SharedState.h"
+#include "tags/TagList.h"
 
 namespace quorin {
 
@@ -29,6 +31,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: quorin-batch gas|liquid|norvane IN.dat OUT.txt\n"
     "       quorin-batch gas|liquid|norvane --dir OUTDIR IN.dat...\n"
+    "       quorin-batch tags IN.csv OUT.csv [--xlsx OUT.xlsx] [--reports DIR]\n"
     "\n"
     "Sizes saved vortex case files (gas/steam or liquid) as the program does\n"
     "when a case is opened, Find Meter is pressed and the results are saved,\n"
@@ -40,7 +43,14 @@ constexpr const char* kUsage =
     "Exit status: 0 every file sized; 1 a file could not be read or its\n"
     "results not written (named on standard error, the others still sized);\n"
     "2 a usage error, or results that would overwrite a case file or each\n"
-    "other (named on standard error; nothing sized or written).\n";
+    "other (named on standard error; nothing sized or written).\n"
+    "\n"
+    "With tags, sizes every row of the tag list IN.csv (a header row of column\n"
+    "captions, then one tag a row) as the program sizes the same case, and\n"
+    "writes the results table to OUT.csv (\"-\" for standard output), with\n"
+    "--xlsx also as a workbook, with --reports each sized tag's results file to\n"
+    "DIR/TAG.txt. Each row that cannot be sized is named on standard error with\n"
+    "its line number, and the status is 1.\n";
 
 int usage(std::ostream& err, const std::string& problem) {
     err << "quorin-batch: " << problem << "\n" << kUsage;
@@ -121,6 +131,129 @@ bool noClashes(const std::vector<std::pair<std::string, std::string>>& jobs, std
     return clear;
 }
 
+// The files a tag-list run writes that would replace the tag list or each
+// other, each named on one line of standard error; true when there are none.
+bool tagTargetsClear(const std::string& in, const std::vector<std::string>& targets, std::ostream& err) {
+    FileIdentities identities;
+    const std::string list = identities.of(in);
+    std::unordered_map<std::string, size_t> seen;
+    bool clear = true;
+    for (size_t k = 0; k < targets.size(); ++k) {
+        const std::string& target = targets[k];
+        if (target.empty() || target == "-") continue;
+        const std::string id = identities.of(target);
+        if (id == list) {
+            logLine(err, "quorin-batch", target + " would replace the tag list " + in + "; nothing written");
+            clear = false;
+        } else if (!seen.try_emplace(id, k).second) {
+            logLine(err, "quorin-batch", "two results would be written to " + target + "; nothing written");
+            clear = false;
+        }
+    }
+    return clear;
+}
+
+// quorin-batch tags IN.csv OUT.csv [--xlsx OUT.xlsx] [--reports DIR]
+int runTags(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> files;
+    std::string xlsx, reports;
+    for (size_t k = 1; k < args.size(); ++k) {
+        const bool book = args[k] == "--xlsx";
+        if (!book && args[k] != "--reports") {
+            files.push_back(args[k]);
+            continue;
+        }
+        std::string& value = book ? xlsx : reports;
+        if (k + 1 == args.size() || args[k + 1].empty() || !value.empty())
+            return usage(err, args[k] + (book ? " needs one workbook file" : " needs one folder"));
+        value = args[++k];
+    }
+    if (files.size() != 2) return usage(err, "tags expects a tag list and a results file");
+    const std::string& in = files[0];
+    const std::string& target = files[1];
+
+    tags::TagList list;
+    if (const FileError error = tags::readTagList(in, list)) {
+        logLine(err, in, openFailureMessage(error));
+        return 1;
+    }
+    // Every row takes its report's name, a bad one too, so a row mended
+    // later leaves the names of the others as they were.
+    std::vector<std::string> targets = {target, xlsx};
+    if (!reports.empty()) {
+        tags::ReportNames names;
+        const std::filesystem::path folder = reports;
+        for (const tags::Row& row : list.rows)
+            targets.push_back(
+                (folder / (names.next(list.cell(row, tags::Field::TagNumber)) + ".txt")).string());
+    }
+    if (!tagTargetsClear(in, targets, err)) return 2;
+
+    // A calculation that cannot divide says so on standard error, with the row.
+    const Hooks previous = hooks();
+    std::string current;
+    hooks().message = [&err, &current](const std::string& text) { logLine(err, current, text); };
+    hooks().beep = nullptr;
+    hooks().showCustomGas = nullptr;
+    hooks().selectControl = nullptr;
+    int status = 0;
+    std::vector<tags::Result> results;
+    results.reserve(list.rows.size());
+    for (const tags::Row& row : list.rows) {
+        current = in + ": line " + std::to_string(row.line);
+        results.push_back(tags::sizeTag(list, row));
+        const tags::Result& r = results.back();
+        if (r.status != tags::Status::Error) continue;
+        status = 1;
+        const bool numbered = r.error.rfind("line ", 0) == 0;
+        logLine(err, in, numbered ? r.error : "line " + std::to_string(row.line) + ": " + r.error);
+    }
+    hooks() = previous;
+
+    if (target == "-") {
+        if (!writeOut(out, tags::resultsCsv(list, results))) {
+            logLine(err, in, "Cannot write to standard output");
+            status = 1;
+        }
+    } else if (const FileError error = tags::saveResultsCsv(target, list, results)) {
+        logLine(err, in, saveFailureLine(target, error));
+        status = 1;
+    }
+    if (!xlsx.empty())
+        if (const FileError error = tags::saveResultsXlsx(xlsx, list, results)) {
+            logLine(err, in, saveFailureLine(xlsx, error));
+            status = 1;
+        }
+    if (reports.empty()) return status;
+
+    // The reports, as Save writes each tag's results; a missing folder is made.
+    std::error_code ec;
+    std::filesystem::create_directories(reports, ec);
+    const std::string today = todayDate();
+    ReplaceBatch batch;
+    std::vector<size_t> added;  // the row of each file added
+    for (size_t k = 0; k < results.size(); ++k) {
+        const tags::Result& r = results[k];
+        if (!r.gas && !r.liquid) continue;
+        const std::string& path = targets[2 + k];
+        const std::string text = r.gas ? gasResultsText(*r.gas, today) : liquidResultsText(*r.liquid, today);
+        if (const FileError error = batch.add(path, text)) {
+            logLine(err, in, saveFailureLine(path, error));
+            status = 1;
+            added.push_back(SIZE_MAX);
+        } else {
+            added.push_back(k);
+        }
+    }
+    const std::vector<FileError> saved = batch.commit();
+    for (size_t k = 0; k < saved.size(); ++k)
+        if (saved[k] && added[k] != SIZE_MAX) {
+            logLine(err, in, saveFailureLine(targets[2 + added[k]], saved[k]));
+            status = 1;
+        }
+    return status;
+}
+
 }  // namespace
 
 std::string todayDate() {
@@ -173,6 +306,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return 1;
         }
     if (args.empty()) return usage(err, "no workflow given");
+    if (args[0] == "tags") return runTags(args, out, err);
     Workflow workflow;
     if (args[0] == "gas") workflow = Workflow::Gas;
     else if (args[0] == "liquid") workflow = Workflow::Liquid;

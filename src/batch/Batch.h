@@ -5,6 +5,7 @@
 //
 //   quorin-batch gas|liquid|norvane IN.dat OUT.txt   (OUT "-" is standard output)
 //   quorin-batch gas|liquid|norvane --dir OUTDIR IN.dat...
+//   quorin-batch tags IN.csv OUT.csv [--xlsx OUT.xlsx] [--reports DIR]
 //
 // Exit status: 0 every file sized; 1 some file could not be read or its
 // results not written (named on standard error; the others are still
@@ -12,6 +13,12 @@
 // overwrite a case file or each other's (named; nothing written). Each
 // error is one line of standard error. The results files replace the old
 // ones together at the end of the run, after one sync (ReplaceBatch).
+//
+// `tags` sizes every row of a tag list (tags/TagList.h) and writes the
+// results table as CSV, with --xlsx also as a workbook, with --reports each
+// sized tag's results file DIR/TAG.txt (tags::ReportNames). Each row that
+// cannot be sized is one line of standard error, "IN.csv: line N: reason",
+// and makes the status 1; the other rows are still sized and written.
 #pragma once
 
 #include <iosfwd>

@@ -1,5 +1,6 @@
 // The batch sizer: its command line and its exit status. That it writes what
 // the screens' Save writes is checked with the screens.
+#include <set>
 #include <sstream>
 
 #include "batch/Batch.h"
@@ -145,6 +146,37 @@ TEST_F(Batch, EachErrorIsOneLine) {
     EXPECT_EQ(run({"liquid", "--dir", path("no"), path("l.dat"), path("a\nb.dat")}), 1);
     EXPECT_EQ(err.str(), path("l.dat") + ": Cannot save " + path("no/l.txt") + ": Path not found\n" +
                              path("a") + "\\nb.dat: Cannot Find File\n");
+}
+
+// The sample tag list: the bad row is named with its line and sizes nothing,
+// every other row is in the results, and each sized tag's report is the one
+// its case gives (FT-202 is examples/water-20m3h.dat), named after its tag.
+TEST_F(Batch, TagListIsSizedRowByRowWithItsBadRowNamed) {
+    const fs::path examples = fs::path(__FILE__).parent_path() / "../../examples";
+    const std::string sample = (examples / "tags-sample.csv").string();
+    const std::string reports = path("rep");
+    EXPECT_EQ(run({"tags", sample, path("r.csv"), "--reports", reports, "--xlsx", path("r.xlsx")}), 1);
+    EXPECT_EQ(err.str(), sample + ": line 13: Flow Rate \"about 40\" is not a number\n");
+    const Lines rows = split(readFile(dir / "r.csv"));
+    ASSERT_EQ(rows.size(), 13u);
+    EXPECT_EQ(rows[7].rfind("Liquid,FT-202,Cooling water supply,", 0), 0u);
+    EXPECT_NE(rows[7].find(",Fits,QWL20 4.06-39.75,"), std::string::npos) << rows[7];
+    EXPECT_TRUE(fs::exists(dir / "r.xlsx"));
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(reports)) names.insert(entry.path().filename().string());
+    EXPECT_EQ(names.size(), 11u);
+    EXPECT_TRUE(names.count("FT-202-2.txt"));
+    EXPECT_TRUE(names.count("FT_204.txt"));
+    EXPECT_FALSE(names.count("FT-205.txt"));
+    ASSERT_EQ(run({"liquid", (examples / "water-20m3h.dat").string(), "-"}), 0);
+    EXPECT_EQ(readFile(dir / "rep" / "FT-202.txt"), out.str());
+    // Results over the list itself, or a lone option, write nothing.
+    writeFile(path("l.csv"), "Tag Number\r\nA\r\n");
+    EXPECT_EQ(run({"tags", path("l.csv"), path("r.csv"), "--xlsx", path("l.csv")}), 2);
+    EXPECT_NE(err.str().find(" would replace the tag list "), std::string::npos) << err.str();
+    EXPECT_EQ(run({"tags", path("l.csv"), path("r.csv"), "--reports"}), 2);
+    EXPECT_EQ(readFile(dir / "l.csv"), "Tag Number\r\nA\r\n");
+    EXPECT_EQ(split(readFile(dir / "r.csv")).size(), 13u);
 }
 
 }  // namespace
