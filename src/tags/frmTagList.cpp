@@ -319,7 +319,9 @@ void frmTagList::openTag(int row) {
         shell.unload(name);
     shared().SizingType = mine.sizingType;
     if (!shell.showChild(mine.input)) return;
+    // The case replaces the whole record; the workflow choice stays.
     tags::loadTagCase(list_, readable, workflow, error);
+    shared().SizingType = mine.sizingType;
     shell.trigger(mine.input, "actShowCase");
     shell.arrangeChildren();
     openRow_[int(workflow)] = row;

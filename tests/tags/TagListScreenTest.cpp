@@ -2,6 +2,7 @@
 // a status colour, a tag opening in its workflow's screen, Update Tag and Add
 // Current Case, the unsaved-changes question and the PDF of all reports. The
 // sizing itself is the core tests'.
+#include <QLabel>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -90,7 +91,9 @@ TEST_F(TagListScreen, ATagOpensInItsWorkflowScreenWithItsCase) {
     settle();
     EXPECT_EQ(box("frmInputScrn", "txtTagNoIn"), "FT-101");
 
+    // A double-click is a click and then the second press.
     const QRect liquid = table()->visualRect(table()->model()->index(1, 0));
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, liquid.center());
     QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, liquid.center());
     settle();
     EXPECT_FALSE(Shell::instance().isLoaded("frmInputScrn"));
@@ -100,7 +103,8 @@ TEST_F(TagListScreen, ATagOpensInItsWorkflowScreenWithItsCase) {
     settle();
     EXPECT_EQ(box("frmInputScrn", "txtFlowRateIn"), "1600");
     ASSERT_FALSE(messages.empty());
-    EXPECT_TRUE(messages.back().text.endsWith("start-up values for: Flow Rate.")) << messages.back().text;
+    EXPECT_TRUE(messages.back().text.endsWith("start-up values for: Flow Rate."))
+        << messages.back().text.toStdString();
 }
 
 TEST_F(TagListScreen, UpdateTagChangesItsRowAndAddAppendsTheCase) {
