@@ -189,18 +189,11 @@ int runTags(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     if (!tagTargetsClear(in, targets, err)) return 2;
 
-    // A calculation that cannot divide says so on standard error, with the row.
-    const Hooks previous = hooks();
-    std::string current;
-    hooks().message = [&err, &current](const std::string& text) { logLine(err, current, text); };
-    hooks().beep = nullptr;
-    hooks().showCustomGas = nullptr;
-    hooks().selectControl = nullptr;
+    // A calculation's message goes to the row's warnings (see sizeTag).
     int status = 0;
     std::vector<tags::Result> results;
     results.reserve(list.rows.size());
     for (const tags::Row& row : list.rows) {
-        current = in + ": line " + std::to_string(row.line);
         results.push_back(tags::sizeTag(list, row));
         const tags::Result& r = results.back();
         if (r.status != tags::Status::Error) continue;
@@ -208,7 +201,6 @@ int runTags(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         const bool numbered = r.error.rfind("line ", 0) == 0;
         logLine(err, in, numbered ? r.error : "line " + std::to_string(row.line) + ": " + r.error);
     }
-    hooks() = previous;
 
     if (target == "-") {
         if (!writeOut(out, tags::resultsCsv(list, results))) {

@@ -30,7 +30,6 @@ constexpr int kAccessError = 75;
 constexpr int kPathNotFound = 76;
 constexpr int kDeviceIo = 57;
 
-constexpr size_t kReadLimit = 1 << 20;  // bytes read of a file at the most
 
 const char* describe(int number) {
     switch (number) {
@@ -129,7 +128,7 @@ FileError runtimeError(int number, int line) {
     return FileError{number, describe(number), line};
 }
 
-FileError readWholeFile(const std::string& path, std::string& bytes) {
+FileError readWholeFile(const std::string& path, std::string& bytes, size_t limit) {
     if (badName(path)) return runtimeError(kBadFileName);
     // Not blocking on open lets a named pipe be refused below instead of
     // waiting for a writer.
@@ -140,13 +139,12 @@ FileError readWholeFile(const std::string& path, std::string& bytes) {
         ::close(fd);
         return runtimeError(kAccessError);  // a folder, a device, a pipe
     }
-    // A case file is a few hundred bytes; a huge file chosen by mistake is
-    // read only as far as any case could need.
+    // At most `limit` bytes (see the header).
     std::string data;
-    data.reserve(size_t(std::min<off_t>(std::max<off_t>(st.st_size, 0), kReadLimit)));
+    data.reserve(std::min(size_t(std::max<off_t>(st.st_size, 0)), limit));
     char buffer[65536];
-    while (data.size() < kReadLimit) {
-        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, kReadLimit - data.size()));
+    while (data.size() < limit) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, limit - data.size()));
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;

@@ -2,6 +2,7 @@
 // numbers of the original runtime so the screens can say what went wrong.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,9 @@ FileError runtimeError(int number, int line = 0);
 
 // Reads the whole file. Error numbers: 53 file not found, 76 path not found,
 // 75 path/file access error (a folder, a device or pipe, no permission), 57
-// device I/O error, 52 an empty name.
-FileError readWholeFile(const std::string& path, std::string& bytes);
+// device I/O error, 52 an empty name. A case file is a few hundred bytes: a
+// huge file chosen by mistake is read only as far as `limit` bytes.
+FileError readWholeFile(const std::string& path, std::string& bytes, size_t limit = 1 << 20);
 
 // Writes the whole file without ever destroying the one it replaces: the
 // bytes go to a new file beside it, which then takes its name (a link is

@@ -168,7 +168,8 @@ bool parseTagList(std::string_view bytes, TagList& list, std::string& error) {
 
 FileError readTagList(const std::string& path, TagList& list) {
     std::string bytes;
-    if (FileError error = readWholeFile(path, bytes)) return error;
+    // A list is read to its end, however long.
+    if (FileError error = readWholeFile(path, bytes, bytes.max_size())) return error;
     std::string problem;
     if (!parseTagList(bytes, list, problem)) return runtimeError(62);
     return {};

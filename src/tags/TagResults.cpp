@@ -118,7 +118,9 @@ std::vector<Cell> resultCells(const Result& r) {
 }
 
 void appendField(std::string& out, const std::string& field, char separator) {
-    if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
+    if (std::none_of(field.begin(), field.end(), [separator](char c) {
+            return c == separator || c == '"' || c == '\r' || c == '\n';
+        })) {
         out += field;
         return;
     }
@@ -191,6 +193,7 @@ bool writeWorkbook(const std::string& file, const TagList& list, const std::vect
 std::string resultsCsv(const TagList& list, const std::vector<Result>& results) {
     const char sep = list.separator;
     std::string out;
+    out.reserve(256 * (list.rows.size() + 1));
     auto line = [&](const std::vector<std::string>& own, const std::vector<Cell>& tail) {
         bool first = true;
         for (size_t c = 0; c < list.header.size(); ++c) {

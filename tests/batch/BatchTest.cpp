@@ -179,5 +179,19 @@ TEST_F(Batch, TagListIsSizedRowByRowWithItsBadRowNamed) {
     EXPECT_EQ(split(readFile(dir / "r.csv")).size(), 13u);
 }
 
+// A list of more than a megabyte (where a case file's reading stops) is read
+// to its end.
+TEST_F(Batch, LongTagListIsReadToItsEnd) {
+    std::string list = "Workflow,Tag Number,Service\r\n";
+    for (int k = 0; list.size() < (3u << 19); ++k)
+        list += "Liquid,FT-" + std::to_string(k) + ",cooling water\r\n";
+    list += "Liquid,LAST,x\r\n";
+    writeFile(path("long.csv"), list);
+    EXPECT_EQ(run({"tags", path("long.csv"), path("r.csv")}), 0) << err.str().substr(0, 200);
+    const Lines rows = split(readFile(dir / "r.csv"));
+    EXPECT_EQ(rows.size(), size_t(std::count(list.begin(), list.end(), '\n')));
+    EXPECT_EQ(rows.back().rfind("Liquid,LAST,x,", 0), 0u);
+}
+
 }  // namespace
 }  // namespace quorin::test
