@@ -4,7 +4,9 @@
 // table by each column; and the PDF of all reports of a list of P tags (300
 // by default), in pages per second. Run under a display or with
 // QT_QPA_PLATFORM=offscreen:
-//     tag_window_bench [N [P]]
+//     tag_window_bench [N [P [SHOTS]]]
+// With a folder SHOTS, the main window is also saved there as PNG pictures:
+// with the long list, with the sample list, and with a tag of it open.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -84,6 +86,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%d rows read, sized and shown: %.0f ms (target 1000 ms)\n", rows, openMs);
+    const QString shots = argc > 3 ? QString(argv[3]) : QString();
+    auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        if (!shots.isEmpty()) parent.grab().save(shots + "/" + name);
+    };
+    shoot("tags-long-list.png");
 
     double worst = 0;
     for (int c = 0; c < TagTableModel::ColumnCount; ++c) {
@@ -97,6 +105,16 @@ int main(int argc, char** argv) {
                     qPrintable(table->model()->headerData(c, Qt::Horizontal).toString()), ms);
     }
     std::printf("sorting by a column: at most %.1f ms (target 100 ms)\n", worst);
+    if (!shots.isEmpty()) {
+        table->sortByColumn(TagTableModel::Status, Qt::DescendingOrder);
+        shoot("tags-long-list-by-status.png");
+        answer = QUORIN_SAMPLE_LIST;
+        trigger(window, "mnuOpenTagList");
+        table->sortByColumn(-1, Qt::AscendingOrder);
+        shoot("tags-sample.png");
+        emit table->activated(table->model()->index(0, 0));
+        shoot("tags-sample-open-tag.png");
+    }
 
     answer = small;
     trigger(window, "mnuOpenTagList");

@@ -118,10 +118,9 @@ void frmTagList::createControls() {
     QHeaderView* rows = tblTags->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(fontMetrics().height() + 6);
-    const int widths[TagTableModel::ColumnCount] = {12, 10, 14, 14, 10, 13, 12, 44, 14};
-    for (int c = 0; c < TagTableModel::ColumnCount; ++c)
-        tblTags->setColumnWidth(c, widths[c] * fontMetrics().averageCharWidth() + 12);
-    tblTags->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit the texts of the first rows (reading them all would slow
+    // a long list).
+    tblTags->horizontalHeader()->setResizeContentsPrecision(200);
     // Double-click or Enter.
     connect(tblTags, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         const int row = proxy_->mapToSource(index).row();
@@ -174,6 +173,7 @@ void frmTagList::setList(tags::TagList list, std::string path) {
     openRow_[0] = openRow_[1] = -1;
     fresh_ = false;
     model_->reset(list_, results_);
+    tblTags->resizeColumnsToContents();
     setModified(false);
     showCounts();
 }
