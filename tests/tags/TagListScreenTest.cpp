@@ -134,6 +134,9 @@ TEST_F(TagListScreen, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow) {
     run("frmTagList", "mnuClose");
     EXPECT_EQ(questions, 1);
     EXPECT_TRUE(Shell::instance().isLoaded("frmTagList"));
+    Shell::instance().exitProgram();
+    EXPECT_EQ(questions, 2);
+    EXPECT_FALSE(Shell::instance().exiting());
     answer = SaveAnswer::Discard;
     run("frmTagList", "mnuClose");
     EXPECT_FALSE(Shell::instance().isLoaded("frmTagList"));
