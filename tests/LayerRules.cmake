@@ -10,7 +10,7 @@ set(faults "")
 
 file(GLOB shell_files "${SRC}/shell/*.h" "${SRC}/shell/*.cpp")
 foreach(f IN LISTS shell_files)
-  file(STRINGS "${f}" hits REGEX "^#include \"(gas|liquid|norvane|tools|app)/")
+  file(STRINGS "${f}" hits REGEX "^#include \"(gas|liquid|norvane|tools|tags|app)/")
   if(hits)
     list(APPEND faults "${f}: the shell includes ${hits}")
   endif()

@@ -13,6 +13,7 @@
 #include "shell/frmHelp.h"
 #include "shell/Shell.h"
 #include "shell/frmINTRO.h"
+#include "tags/frmTagList.h"
 #include "tools/frmConvert.h"
 #include "tools/frmPipeChart.h"
 #include "tools/frmStdMeterRange.h"
@@ -41,6 +42,7 @@ void registerForms() {
                        [] { return new frmStdMeterRange; });
     shell.registerForm(frmConvert::kName, Shell::Kind::Modal, [] { return new frmConvert; });
     shell.registerForm(frmPipeChart::kName, Shell::Kind::Modal, [] { return new frmPipeChart; });
+    shell.registerForm(frmTagList::kName, Shell::Kind::Child, [] { return new frmTagList; });
 }
 
 }  // namespace quorin

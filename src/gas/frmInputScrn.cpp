@@ -158,6 +158,13 @@ void frmInputScrn::createMenus() {
     addCommand(file, "Calculate Flow", "mnuCalcFlow", {}, [this] { findMeter(); });
     addSeparator(file);
     addCloseAndExit(file, [this] { close_(); });
+    addTagListItems(file, true);
+    auto* showCase = new QAction(this);
+    showCase->setObjectName("actShowCase");
+    connect(showCase, &QAction::triggered, this, [this] {
+        CommandScope scope;
+        showOpenedCase();
+    });
 
     QMenu* tools = addMenu("Tools", "mnuTools");
     addCommand(tools, "Size Liquid Meter", "mnuSizeLiquid", {}, [] {
@@ -352,6 +359,11 @@ void frmInputScrn::openFile() {
     const OpenResult result = openWithDialog(kDataFilter, S.InputFileName, modOpenInputData);
     if (result == OpenResult::Cancelled) seams().message("CANCEL", MsgIcon::None);
     if (result != OpenResult::Opened) return;
+    showOpenedCase();
+}
+
+void frmInputScrn::showOpenedCase() {
+    auto& S = shared();
     modGasRecalc();
     refresh();
     selectText(cboMediaIn, S.OtherMediaFlag ? std::string("OTHER") : S.MediaIn);

@@ -50,6 +50,9 @@ private:
     // Commands.
     void findMeter();
     void openFile();
+    // Shows the case the record holds after an Open, as if the user had
+    // entered it (the tag-list window opens a tag with it: "actShowCase").
+    void showOpenedCase();
     void setDefaults();
     void close_();
 

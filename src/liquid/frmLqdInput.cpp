@@ -163,6 +163,13 @@ void frmLqdInput::createMenus() {
     addCommand(file, "Calculate Flow", "mnuCalcFlow", {}, [this] { findMeter(); });
     addSeparator(file);
     addCloseAndExit(file, [this] { close_(); });
+    addTagListItems(file, true);
+    auto* showCase = new QAction(this);
+    showCase->setObjectName("actShowCase");
+    connect(showCase, &QAction::triggered, this, [this] {
+        CommandScope scope;
+        showOpenedCase();
+    });
 
     QMenu* tools = addMenu("Tools", "mnuTools");
     addCommand(tools, "Size Gas/Steam Meter", "mnuSizeGasSteam", {},
@@ -371,6 +378,10 @@ void frmLqdInput::openFile() {
     auto& S = shared();
     if (openWithDialog(kDataFilter, S.LqdInputFileName, modLqdOpenInputData) != OpenResult::Opened)
         return;
+    showOpenedCase();
+}
+
+void frmLqdInput::showOpenedCase() {
     modLqdRecalc();
     refresh();
     clearDensityChoice();

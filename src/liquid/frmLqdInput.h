@@ -54,6 +54,9 @@ private:
     // Commands.
     void findMeter();
     void openFile();
+    // Shows the case the record holds after an Open, as if the user had
+    // entered it (the tag-list window opens a tag with it: "actShowCase").
+    void showOpenedCase();
     void setDefaults();
     void close_();
     // Unloads this screen and its results and shows the intro screen; a new

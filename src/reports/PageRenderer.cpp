@@ -70,8 +70,8 @@ void paintLine(QPainter& painter, const Scale& scale, const PageItem& item) {
     painter.setPen(Qt::black);
 }
 
-// Lays the page out on `device` (painting inside its margins) and paints it.
-bool paintPage(const Page& page, QPagedPaintDevice& device, int resolution) {
+// Lays the page out on `device` (painting inside its margins).
+void layOut(const Page& page, QPagedPaintDevice& device) {
     const QPageSize size(QSizeF(page.width / kTwipsPerInch, page.height / kTwipsPerInch),
                          QPageSize::Inch);
     device.setPageOrientation(QPageLayout::Portrait);
@@ -79,9 +79,9 @@ bool paintPage(const Page& page, QPagedPaintDevice& device, int resolution) {
     // A printer that cannot print this close to the edge keeps its own margins.
     device.setPageMargins(QMarginsF(kMarginInch, kMarginInch, kMarginInch, kMarginInch),
                           QPageLayout::Inch);
+}
 
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
+void paintItems(QPainter& painter, const Page& page, int resolution) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     const Scale scale(page, resolution);
@@ -91,6 +91,14 @@ bool paintPage(const Page& page, QPagedPaintDevice& device, int resolution) {
         else
             paintLine(painter, scale, item);
     }
+}
+
+// Lays the page out on `device` and paints it.
+bool paintPage(const Page& page, QPagedPaintDevice& device, int resolution) {
+    layOut(page, device);
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    paintItems(painter, page, resolution);
     return painter.end();
 }
 
@@ -105,5 +113,23 @@ bool renderPage(const Page& page, QPrinter& printer) {
 bool renderPage(const Page& page, QPdfWriter& writer) {
     return paintPage(page, writer, writer.resolution());
 }
+
+PdfPages::PdfPages(QPdfWriter& writer) : writer_(writer) {}
+
+PdfPages::~PdfPages() = default;
+
+bool PdfPages::add(const Page& page) {
+    layOut(page, writer_);
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>();
+        if (!painter_->begin(&writer_)) return false;
+    } else if (!writer_.newPage()) {
+        return false;
+    }
+    paintItems(*painter_, page, writer_.resolution());
+    return true;
+}
+
+bool PdfPages::finish() { return painter_ && painter_->isActive() && painter_->end(); }
 
 }  // namespace quorin

@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 
 #include "reports/Page.h"
 #include "reports/PageRenderer.h"
@@ -75,22 +76,71 @@ void previewReport(const std::function<Page()>& makePage) {
     seams().runPreview(dialog);
 }
 
+namespace {
+
+// A PDF writer into memory, titled after the file.
+struct PdfInMemory {
+    explicit PdfInMemory(const QString& path) : writer(&bytes) {
+        writer.setCreator(QStringLiteral("Quorin"));
+        writer.setTitle(QFileInfo(path).completeBaseName());
+    }
+    QBuffer bytes{};
+    bool opened = bytes.open(QIODevice::WriteOnly);
+    QPdfWriter writer;
+
+    // Writes the document to `path` as Save writes a text file; false
+    // (and why, shown) when it could not.
+    bool save(const std::string& path) const {
+        const QByteArray& data = bytes.data();
+        const FileError error = replaceFile(path, std::string(data.constData(), size_t(data.size())));
+        if (error) tell(saveFailureMessage(path, error));
+        return !error;
+    }
+};
+
+}  // namespace
+
 void exportPdf(const std::function<Page()>& makePage, const QString& proposedName) {
     const QString chosen = ask({FileRequest::Mode::Save, "PDF File (*.pdf)", proposedName});
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&pdf);
-    writer.setCreator(QStringLiteral("Quorin"));
-    writer.setTitle(QFileInfo(chosen).completeBaseName());
-    if (!renderPage(makePage(), writer)) {
+    PdfInMemory pdf(chosen);
+    if (!renderPage(makePage(), pdf.writer)) {
         tell("The report could not be written to " + path + ".");
         return;
     }
-    const QByteArray& bytes = pdf.data();
-    if (const FileError error = replaceFile(path, std::string(bytes.constData(), size_t(bytes.size()))))
-        tell(saveFailureMessage(path, error));
+    pdf.save(path);
+}
+
+bool exportPdfPages(int count, const std::function<Page(int)>& makePage,
+                    const std::function<QString(int)>& describe, const QString& proposedName) {
+    const QString chosen = ask({FileRequest::Mode::Save, "PDF File (*.pdf)", proposedName});
+    if (chosen.isEmpty()) return false;
+    const std::string path = chosen.toStdString();
+    QProgressDialog progress(QString(), QStringLiteral("Cancel"), 0, count,
+                             QApplication::activeWindow());
+    progress.setWindowTitle(QStringLiteral("Quorin"));
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    if (seams().showProgress) seams().showProgress(progress);
+    PdfInMemory pdf(chosen);
+    PdfPages pages(pdf.writer);
+    for (int i = 0; i < count; ++i) {
+        progress.setLabelText(describe(i));
+        progress.setValue(i);
+        if (progress.wasCanceled()) return false;
+        if (!pages.add(makePage(i))) {
+            tell("The reports could not be written to " + path + ".");
+            return false;
+        }
+    }
+    progress.setValue(count);
+    if (progress.wasCanceled()) return false;
+    if (!pages.finish()) {
+        tell("The reports could not be written to " + path + ".");
+        return false;
+    }
+    return pdf.save(path);
 }
 
 }  // namespace quorin

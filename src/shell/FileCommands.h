@@ -39,4 +39,13 @@ void previewReport(const std::function<Page()>& makePage);
 // whole document is written (reports/Files.h); a failure shows why.
 void exportPdf(const std::function<Page()>& makePage, const QString& proposedName);
 
+// Asks for a PDF file, proposing `proposedName`, and writes `count` pages
+// (`makePage(i)`) to it in one document, with a progress dialog
+// (`seams().showProgress`) that names the page being written
+// (`describe(i)`) and can be cancelled. The file is written only when every
+// page is: a cancelled or failed export leaves no file and any earlier one
+// as it was; a failure shows why. True when the file was written.
+bool exportPdfPages(int count, const std::function<Page(int)>& makePage,
+                    const std::function<QString(int)>& describe, const QString& proposedName);
+
 }  // namespace quorin

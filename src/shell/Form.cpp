@@ -124,6 +124,30 @@ void Form::addCloseAndExit(QMenu* file, std::function<void()> close) {
                [] { Shell::instance().exitProgram(); });
 }
 
+void Form::addTagListItems(QMenu* file, bool caseItems) {
+    addSeparator(file);
+    addCommand(file, "Open Tag List…", "mnuOpenTagList", {},
+               [] { showTagList("mnuOpenTagList"); });
+    addCommand(file, "New Tag List", "mnuNewTagList", {}, [] { showTagList("mnuNewTagList"); });
+    if (!caseItems) return;
+    addSeparator(file);
+    // The tag-list window takes the case from the record and knows the row
+    // it opened in this screen.
+    QAction* update = addCommand(file, "Update Tag in List", "mnuUpdateTag", {}, [] {
+        Shell::instance().trigger(kTagListForm, "actUpdateTag");
+    });
+    QAction* add = addCommand(file, "Add Current Case to Tag List", "mnuAddToTagList", {}, [] {
+        Shell::instance().trigger(kTagListForm, "actAddCase");
+    });
+    auto enable = [update, add] {
+        const bool open = Shell::instance().isLoaded(kTagListForm);
+        update->setEnabled(open);
+        add->setEnabled(open);
+    };
+    enable();
+    connect(file, &QMenu::aboutToShow, this, enable);
+}
+
 void Form::addHelpAndAbout() {
     addMenuBarCommand("Help", "mnuHelp", [] { Shell::instance().showModal("frmHelp"); });
     addMenuBarCommand("About", "mnuAbout", [] { Shell::instance().showModal("frmAbout"); });

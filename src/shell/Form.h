@@ -24,6 +24,9 @@ public:
 
     // The title-bar close button; by default the form is unloaded.
     virtual void onTitleBarClose();
+    // Whether the form may go now (its window closes or the program ends);
+    // a form that holds unsaved work asks. By default it may.
+    virtual bool mayUnload() { return true; }
     // Another MDI child became active.
     virtual void onDeactivated() {}
     // Commits the box that has the focus, as if it lost the focus. Every
@@ -63,6 +66,11 @@ protected:
     // What the File menu of every workflow screen ends with: "Close" (Ctrl+C)
     // running `close`, a separator, "Exit" (Ctrl+X) ending the program.
     void addCloseAndExit(QMenu* file, std::function<void()> close);
+    // The tag-list window's items at the end of a File menu: "Open Tag
+    // List…" and "New Tag List", and with `caseItems` (the input screens)
+    // "Update Tag in List" and "Add Current Case to Tag List", enabled while
+    // a tag list is open.
+    void addTagListItems(QMenu* file, bool caseItems);
     // The Help and About commands of the menu bar.
     void addHelpAndAbout();
 

@@ -41,6 +41,13 @@ void MDIForm1::createMenus() {
     exit->setObjectName("mnuExit");
     exit->setShortcut(QKeySequence("Ctrl+X"));
     connect(exit, &QAction::triggered, this, [] { Shell::instance().exitProgram(); });
+    file->addSeparator();
+    QAction* openTags = file->addAction("Open Tag List…");
+    openTags->setObjectName("mnuOpenTagList");
+    connect(openTags, &QAction::triggered, this, [] { showTagList("mnuOpenTagList"); });
+    QAction* newTags = file->addAction("New Tag List");
+    newTags->setObjectName("mnuNewTagList");
+    connect(newTags, &QAction::triggered, this, [] { showTagList("mnuNewTagList"); });
 
     auto* about = new QAction("About", this);
     about->setObjectName("mnuAbout");
@@ -86,6 +93,11 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
         else {
             CommandScope scope;
             shell.exitProgram();
+        }
+        // A form that may not go kept the program open.
+        if (!shell.exiting()) {
+            event->ignore();
+            return;
         }
     }
     event->accept();

@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QToolTip>
 #include <QWidget>
 
@@ -35,11 +36,15 @@ void installDesktopSeams() {
         QFileDialog dialog(QApplication::activeWindow());
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        dialog.setNameFilter(request.filter);
+        dialog.setNameFilters(request.filter.split(";;"));
         // "Data File (*.dat)" gives "dat": a name typed without its ending
-        // gets the ending of the filter.
-        const int star = request.filter.indexOf("*.");
-        if (star >= 0) dialog.setDefaultSuffix(request.filter.mid(star + 2).chopped(1));
+        // gets the ending of the filter chosen.
+        auto useSuffixOf = [&dialog](const QString& filter) {
+            const int star = filter.indexOf("*.");
+            if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).chopped(1));
+        };
+        useSuffixOf(request.filter.split(";;").first());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useSuffixOf);
         if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
         return dialog.selectedFiles().first();
@@ -53,6 +58,24 @@ void installDesktopSeams() {
         QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), text, box, QRect(), 4000);
     };
     s.runPreview = [](QPrintPreviewDialog& dialog) { dialog.exec(); };
+    s.askSave = [](const QString& text) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorin"), text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                        QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+            case QMessageBox::Save: return SaveAnswer::Save;
+            case QMessageBox::Discard: return SaveAnswer::Discard;
+            default: return SaveAnswer::Cancel;
+        }
+    };
+    // Modal to the main window, so the rest waits while the command runs
+    // and the dialog's Cancel is taken at each step.
+    s.showProgress = [](QProgressDialog& dialog) {
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setMinimumDuration(0);
+        dialog.show();
+    };
 }
 
 }  // namespace quorin

@@ -10,6 +10,7 @@
 class QDialog;
 class QPrintPreviewDialog;
 class QPrinter;
+class QProgressDialog;
 class QWidget;
 
 namespace quorin {
@@ -17,14 +18,18 @@ namespace quorin {
 enum class MsgIcon { None, Information, Exclamation };
 
 // What a file dialog asks for. The filter is one entry, e.g.
-// "Data File (*.dat)"; a save dialog asks before replacing a file and
-// proposes `proposedName` when there is one.
+// "Data File (*.dat)", or several separated by ";;" (a name typed without
+// an ending then gets the ending of the entry chosen); a save dialog asks
+// before replacing a file and proposes `proposedName` when there is one.
 struct FileRequest {
     enum class Mode { Open, Save };
     Mode mode = Mode::Open;
     QString filter;
     QString proposedName;
 };
+
+// The answers to "save the changes?".
+enum class SaveAnswer { Save, Discard, Cancel };
 
 struct Seams {
     // Plain message box with an OK button and the program's title.
@@ -44,6 +49,12 @@ struct Seams {
     // Runs the print preview until it is closed (it paints its pages when
     // shown, and again on each print from it).
     std::function<void(QPrintPreviewDialog& dialog)> runPreview;
+    // Asks whether to save unsaved changes before they are closed; `text`
+    // says what holds them.
+    std::function<SaveAnswer(const QString& text)> askSave;
+    // Shows the progress dialog of a long command. The command goes on
+    // while it shows: it updates the dialog and stops when it is cancelled.
+    std::function<void(QProgressDialog& dialog)> showProgress;
 };
 
 Seams& seams();

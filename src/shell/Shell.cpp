@@ -1,5 +1,6 @@
 #include "shell/Shell.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
@@ -158,6 +159,14 @@ void Shell::focus(const QString& form, const QString& control) {
     if (auto* w = loaded_[i].widget->findChild<QWidget*>(control)) w->setFocus(Qt::OtherFocusReason);
 }
 
+bool Shell::trigger(const QString& form, const QString& action) {
+    QWidget* w = find(form);
+    auto* item = w ? w->findChild<QAction*>(action) : nullptr;
+    if (!item) return false;
+    item->trigger();
+    return true;
+}
+
 void Shell::arrangeChildren() {
     if (!parent_) return;
     QList<QMdiSubWindow*> windows;
@@ -178,7 +187,18 @@ void showRangeChart() {
     shell.arrangeChildren();
 }
 
+void showTagList(const char* item) {
+    Shell& shell = Shell::instance();
+    if (!shell.showChild(kTagListForm)) return;
+    shell.arrangeChildren();
+    shell.trigger(kTagListForm, item);
+}
+
 void Shell::exitProgram() {
+    if (!exiting_)
+        for (const Entry& e : QList<Entry>(loaded_))
+            if (auto* form = dynamic_cast<Form*>(e.widget.data()); form && !form->mayUnload())
+                return;
     exiting_ = true;
     for (int i = loaded_.size() - 1; i >= 0; --i)
         if (i < loaded_.size()) unload(loaded_[i].name);

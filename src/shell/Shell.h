@@ -53,13 +53,19 @@ public:
     // Names of the loaded forms in load order.
     QStringList loadedForms() const;
 
+    // Runs the command of the loaded form `form` whose action is named
+    // `action` (a menu item or a command the form offers other screens);
+    // false when the form or the action is not there.
+    bool trigger(const QString& form, const QString& action);
+
     // Activates a loaded MDI child and gives one of its controls the focus.
     void focus(const QString& form, const QString& control);
 
     // Tiles the MDI children top to bottom, full width, equal height.
     void arrangeChildren();
     // Unloads every loaded form from the last to the first and ends the
-    // program, without a question.
+    // program, without a question but the one of a form that may not go
+    // (Form::mayUnload): when it says no, nothing is unloaded.
     void exitProgram();
     bool exiting() const { return exiting_; }
 
@@ -85,6 +91,12 @@ private:
     QList<Entry> loaded_;
     bool exiting_ = false;
 };
+
+// The tag-list window's name. The shell reaches it by name only.
+inline constexpr const char* kTagListForm = "frmTagList";
+// Shows the tag-list window (loading it when needed) and runs its menu item
+// `item` ("mnuOpenTagList", "mnuNewTagList").
+void showTagList(const char* item);
 
 // Shows the standard meter range chart for the workflow SizingType names,
 // and re-arranges the windows.

@@ -13,7 +13,8 @@ TEST(Program, StartsWithTheIntroScreenAndEveryConnectionMade) {
     EXPECT_FALSE(parent->windowIcon().pixmap(48).isNull());
     EXPECT_EQ(Shell::instance().loadedForms(), QStringList{"frmINTRO"});
     const Seams& s = seams();
-    EXPECT_TRUE(s.message && s.beep && s.runModal && s.chooseFile && s.choosePrinter && s.runPreview);
+    EXPECT_TRUE(s.message && s.beep && s.runModal && s.chooseFile && s.choosePrinter && s.runPreview &&
+                s.askSave && s.showProgress);
     const Hooks& h = hooks();
     EXPECT_TRUE(h.message && h.beep && h.showCustomGas && h.selectControl);
     Shell::instance().exitProgram();
