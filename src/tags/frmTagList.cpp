@@ -1,9 +1,12 @@
 #include "tags/frmTagList.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -121,6 +124,7 @@ void frmTagList::createControls() {
     // Columns fit the texts of the first rows (reading them all would slow
     // a long list).
     tblTags->horizontalHeader()->setResizeContentsPrecision(200);
+    tblTags->installEventFilter(this);
     // Double-click or Enter.
     connect(tblTags, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         const int row = proxy_->mapToSource(index).row();
@@ -377,6 +381,27 @@ void frmTagList::addCase() {
     setModified(true);
     showCounts();
     tblTags->selectRow(proxy_->mapFromSource(model_->index(added, 0)).row());
+}
+
+bool frmTagList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tblTags && (event->type() == QEvent::ShortcutOverride ||
+                               event->type() == QEvent::KeyPress)) {
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) copySelectedTag();
+            return event->type() == QEvent::KeyPress;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmTagList::copySelectedTag() {
+    const QModelIndexList rows = tblTags->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return;
+    QStringList cells;
+    for (int c = 0; c < proxy_->columnCount(); ++c)
+        cells << proxy_->index(rows.first().row(), c).data().toString();
+    QApplication::clipboard()->setText(cells.join('\t'));
 }
 
 }  // namespace quorin

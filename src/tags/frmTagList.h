@@ -31,8 +31,14 @@ public:
     void onTitleBarClose() override { close_(); }
     bool mayUnload() override;
 
+protected:
+    // Ctrl+C in the table copies the selected tag instead of closing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls();
+    // The selected tag's texts, one cell per column, tab-separated.
+    void copySelectedTag();
     void createMenus();
 
     // Commands.

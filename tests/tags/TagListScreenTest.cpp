@@ -2,6 +2,7 @@
 // a status colour, a tag opening in its workflow's screen, Update Tag and Add
 // Current Case, the unsaved-changes question and the PDF of all reports. The
 // sizing itself is the core tests'.
+#include <QClipboard>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressDialog>
@@ -83,6 +84,18 @@ TEST_F(TagListScreen, OpenShowsEveryTagWithItsStatusInColourAndTheCounts) {
 
 // Enter opens the gas tag, a double-click the liquid one in place of it; a
 // bad row opens with the start-up value where its cell cannot be read.
+// Ctrl+C in the table copies the selected tag's texts, tab-separated, as a
+// spreadsheet does; the window stays.
+TEST_F(TagListScreen, CtrlCInTheTableCopiesTheSelectedTag) {
+    openList();
+    table()->setFocus(Qt::MouseFocusReason);
+    table()->selectRow(1);
+    QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+    settle();
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("FT-201\tLiquid\tWATER\t50 GPM\t"));
+    EXPECT_TRUE(Shell::instance().isLoaded("frmTagList"));
+}
+
 TEST_F(TagListScreen, ATagOpensInItsWorkflowScreenWithItsCase) {
     openList();
     table()->setFocus();
