@@ -113,8 +113,14 @@ void appendCell(std::string& out, std::string_view cell, char separator) {
 
 bool parseTagList(std::string_view bytes, TagList& list, std::string& error) {
     std::string text;
-    if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
-    text = isUtf8(bytes) ? std::string(bytes) : fromAnsi(bytes);
+    bool mark = bytes.substr(0, kBom.size()) == kBom;
+    if (mark) bytes.remove_prefix(kBom.size());
+    if (isUtf8(bytes)) {
+        text = std::string(bytes);
+    } else {
+        text = fromAnsi(bytes);
+        mark = true;
+    }
 
     csv_parser parser;
     if (csv_init(&parser, 0) != 0) {
@@ -154,6 +160,7 @@ bool parseTagList(std::string_view bytes, TagList& list, std::string& error) {
     }
     list = TagList{};
     list.separator = separator;
+    list.byteOrderMark = mark;
     list.header = std::move(c.rows[kept.front()]);
     size_t width = list.header.size();
     for (const size_t k : kept) width = std::max(width, c.rows[k].size());
@@ -179,7 +186,7 @@ FileError readTagList(const std::string& path, TagList& list) {
 }
 
 std::string tagListCsv(const TagList& list) {
-    std::string out;
+    std::string out(list.byteOrderMark ? kBom : "");
     auto line = [&](const std::vector<std::string>& cells) {
         for (size_t k = 0; k < list.header.size(); ++k) {
             if (k) out += list.separator;

@@ -50,6 +50,9 @@ struct TagList {
     std::vector<std::string> header;  // the captions as read, in order (UTF-8)
     std::vector<Row> rows;
     char separator = ',';             // as detected from the header; written back the same
+    // Read with a UTF-8 byte-order mark, or from Windows-1252: written back
+    // (list and results) with the mark, so spreadsheets read its UTF-8.
+    bool byteOrderMark = false;
 
     // The column of a field, -1 when the list has none.
     int column(Field field) const;
@@ -71,9 +74,10 @@ bool parseTagList(std::string_view bytes, TagList& list, std::string& error);
 // Reads a file (FileError as the case files report it) and parses it; a file
 // without a header is error 62 ("Input past end of file").
 FileError readTagList(const std::string& path, TagList& list);
-// The list as CSV in UTF-8 (no byte-order mark), with its separator, its
-// header and every column (unknown ones unchanged), CR LF line ends; a field
-// is quoted when it holds the separator, a quote or a line break.
+// The list as CSV in UTF-8 (after a byte-order mark when the list has one),
+// with its separator, its header and every column (unknown ones unchanged),
+// CR LF line ends; a field is quoted when it holds the separator, a quote or
+// a line break.
 std::string tagListCsv(const TagList& list);
 // Writes the list to `path` as `replaceFile` does: a failed save leaves the
 // old file whole.
@@ -133,7 +137,8 @@ void storeTagCase(TagList& list, Row& row, Workflow workflow);
 // The results as CSV: the list's own columns first, then "Status",
 // "Meters" ("QWG20 5.0-200.0; ..."), "Density (lb/ft^3)", "Viscosity (cP)",
 // "Actual Flow", "Velocity (ft/s)", "Reynolds Number", "Min/Max Held",
-// "Notes", "Warnings", "Error".
+// "Notes", "Warnings", "Error"; the list's byte-order mark first. A note's
+// indented second line continues it, joined with one blank.
 std::string resultsCsv(const TagList& list, const std::vector<Result>& results);
 FileError saveResultsCsv(const std::string& path, const TagList& list,
                          const std::vector<Result>& results);
@@ -145,8 +150,9 @@ FileError saveResultsXlsx(const std::string& path, const TagList& list,
                           const std::vector<Result>& results);
 
 // The file names of the tags' reports in one folder: a tag's Tag Number
-// with every character that cannot stand in a file name replaced by "_"
-// ("" becomes "_"), then "-2", "-3"… where an earlier tag took the same
+// without the blanks around it (as the report shows it), with every
+// character that cannot stand in a file name replaced by "_" ("" becomes
+// "_"), then "-2", "-3"… where an earlier tag took the same
 // name. Without ".txt".
 class ReportNames {
 public:

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "state/Text.h"
 #include "tags/TagList.h"
 
 namespace quorin::tags {
@@ -39,9 +40,15 @@ const char* statusText(Status status) {
     return "";
 }
 
+// The lines joined by "; "; an indented line continues the one before it
+// (a results screen's note of two lines) and joins it with one blank.
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
+        if (!text.empty() && !line.empty() && line.front() == ' ') {
+            text += ' ' + Trim(line);
+            continue;
+        }
         if (!text.empty()) text += "; ";
         text += line;
     }
@@ -192,7 +199,7 @@ bool writeWorkbook(const std::string& file, const TagList& list, const std::vect
 
 std::string resultsCsv(const TagList& list, const std::vector<Result>& results) {
     const char sep = list.separator;
-    std::string out;
+    std::string out(list.byteOrderMark ? "\xEF\xBB\xBF" : "");
     out.reserve(256 * (list.rows.size() + 1));
     auto line = [&](const std::vector<std::string>& own, const std::vector<Cell>& tail) {
         bool first = true;
@@ -245,7 +252,7 @@ std::string ReportNames::next(const std::string& tagNumber) {
     // What Windows, macOS and Linux all refuse in a name, and the control
     // characters; a name of dots alone would name a folder.
     std::string name;
-    for (const char c : tagNumber) {
+    for (const char c : Trim(tagNumber)) {
         const auto u = static_cast<unsigned char>(c);
         const bool bad =
             u < 0x20 || u == 0x7F || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos;

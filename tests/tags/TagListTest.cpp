@@ -111,9 +111,16 @@ TEST_F(TagLists, ReadsBothSeparatorsQuotesBomAndWindows1252) {
 
 TEST_F(TagLists, WritesBackEveryColumnUnchanged) {
     const std::string notes = "Line;Tag Number;Notes\r\n7; A ;\"x;\"\"y\"\"\r\nz\"\r\n";
-    for (const std::string& bytes : {kList, notes}) {
+    const std::string bom = "\xEF\xBB\xBFTag Number,Service\r\nA,\xC2\xB0" "C\r\n";
+    for (const std::string& bytes : {kList, notes, bom}) {
         EXPECT_EQ(tags::tagListCsv(parsed(bytes)), bytes);
     }
+    // A Windows-1252 list comes back in UTF-8 with the mark spreadsheets
+    // read it by; so do its results.
+    const TagList ansi = parsed("Tag Number,Service\r\nA,\xB0" "C\r\n");
+    EXPECT_EQ(tags::tagListCsv(ansi), bom);
+    EXPECT_EQ(tags::resultsCsv(ansi, {}).rfind("\xEF\xBB\xBFTag Number,Service,Status,", 0), 0u);
+    EXPECT_EQ(tags::resultsCsv(parsed(notes), {}).rfind("Line;", 0), 0u);
     makeDir();
     const std::string path = (dir / "list.csv").string();
     ASSERT_FALSE(tags::saveTagList(path, parsed(kList)));

@@ -33,7 +33,8 @@ protected:
         noted.status = Status::FitsWithNotes;
         noted.meters = {Meter{"QWL15", 0, 0, "5.2", "60.0", true},
                         Meter{"QWL20", 0, 0, "9.1", "98.0", false}};
-        noted.notes = {"** low flow"};
+        // A note of two lines: the second, indented, continues the first.
+        noted.notes = {"** low flow", "Warning:  the flow will be", "      in the lower range."};
         noted.warnings = {"Temperature: below freezing", "Flow Rate: high"};
         Result bad;
         bad.error = "line 4: Flow Rate \"abc\" is not a number";
@@ -61,7 +62,8 @@ TEST_F(TagResults, CsvHasTheListsColumnsThenTheResults) {
         "Actual Flow,Velocity (ft/s),Reynolds Number,Min/Max Held,Notes,Warnings,Error",
         "FT-101,1600,ACFM,boiler feed,Fits,QWG40 120.5-2400.0,0.0749,0.0182,1600,15.3,123456.7,,,,",
         "FT-102,40,GPM,\"pump, north\",Fits with notes,QWL15 5.2-60.0; QWL20 9.1-98.0,0.0749,0.0182,1600,"
-        "15.3,123456.7,QWL15: yes; QWL20: no,** low flow,Temperature: below freezing; Flow Rate: high,",
+        "15.3,123456.7,QWL15: yes; QWL20: no,** low flow; Warning:  the flow will be in the lower range.,"
+        "Temperature: below freezing; Flow Rate: high,",
         "FT-103,abc,ACFM,,Error,,,,,,,,,,\"line 4: Flow Rate \"\"abc\"\" is not a number\""};
     EXPECT_EQ(split(tags::resultsCsv(list, results)), expected);
     results[0].meters.clear();
@@ -96,7 +98,8 @@ TEST_F(TagResults, ReportNamesReplaceBadCharactersAndNumberRepeats) {
     tags::ReportNames names;
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"FT-101", "FT-101"}, {"FT-101", "FT-101-2"}, {"FT/102", "FT_102"}, {"a:b*c?", "a_b_c_"},
-        {"", "_"},           {"..", "__"},          {"FT-101-2", "FT-101-2-2"}, {"Ü 7", "Ü 7"}};
+        {"", "_"},           {"..", "__"},          {"FT-101-2", "FT-101-2-2"}, {"Ü 7", "Ü 7"},
+        {" FT-101 ", "FT-101-3"}, {" ", "_-2"}};
     for (const auto& [tag, name] : cases) EXPECT_EQ(names.next(tag), name) << tag;
     EXPECT_EQ(names.next(std::string(300, 'x')).size(), 240u);
 }
