@@ -54,7 +54,7 @@ char headerSeparator(std::string_view text) {
     for (const char c : text) {
         if (c == '"') quoted = !quoted;
         if (quoted) continue;
-        if (c == '\n' && begun) break;
+        if ((c == '\n' || c == '\r') && begun) break;
         if (c == ',') ++commas;
         else if (c == ';') ++semicolons;
         begun = begun || (c != ' ' && c != '\t' && c != '\r' && c != '\n');
@@ -132,11 +132,13 @@ bool parseTagList(std::string_view bytes, TagList& list, std::string& error) {
     csv_set_delim(&parser, static_cast<unsigned char>(separator));
     csv_set_space_func(&parser, noSpace);
 
-    // Fed one physical line at a time, so a row's first line is known.
+    // Fed one physical line at a time, so a row's first line is known; a
+    // line ends in LF, CR LF or a CR alone (older Mac spreadsheets).
     Collector c;
     for (size_t at = 0; at < text.size();) {
-        size_t end = text.find('\n', at);
-        end = end == std::string::npos ? text.size() : end + 1;
+        size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string::npos) end = text.size();
+        else end += text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         const std::string_view line = std::string_view(text).substr(at, end - at);
         ++c.line;
         if (!c.rowStart && !blankLine(line)) c.rowStart = c.line;
