@@ -178,6 +178,8 @@ void frmTagList::setList(tags::TagList list, std::string path) {
     fresh_ = false;
     model_->reset(list_, results_);
     tblTags->resizeColumnsToContents();
+    metersWidth_ = tblTags->columnWidth(TagTableModel::Meters);
+    fitMetersColumn();
     setModified(false);
     showCounts();
 }
@@ -402,6 +404,21 @@ void frmTagList::copySelectedTag() {
     for (int c = 0; c < proxy_->columnCount(); ++c)
         cells << proxy_->index(rows.first().row(), c).data().toString();
     QApplication::clipboard()->setText(cells.join('\t'));
+}
+
+void frmTagList::fitMetersColumn() {
+    if (metersWidth_ <= 0) return;
+    int others = tblTags->verticalHeader()->width();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        if (c != TagTableModel::Meters) others += tblTags->columnWidth(c);
+    const int room = tblTags->viewport()->width() + tblTags->verticalHeader()->width() - others;
+    const int least = fontMetrics().averageCharWidth() * 16;
+    tblTags->setColumnWidth(TagTableModel::Meters, std::min(metersWidth_, std::max(room, least)));
+}
+
+void frmTagList::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    fitMetersColumn();
 }
 
 }  // namespace quorin

@@ -34,11 +34,15 @@ public:
 protected:
     // Ctrl+C in the table copies the selected tag instead of closing.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
     // The selected tag's texts, one cell per column, tab-separated.
     void copySelectedTag();
+    // The meters column as wide as its texts where the window has room,
+    // narrower (the whole text in its tool-tip) so the status stays in view.
+    void fitMetersColumn();
     void createMenus();
 
     // Commands.
@@ -72,6 +76,7 @@ private:
     bool fresh_ = true;
     // The row opened in each workflow's input screen, and that screen.
     int openRow_[2] = {-1, -1};
+    int metersWidth_ = 0;  // the meters column's width for its texts
     QPointer<QWidget> openedIn_[2];
 
     TagTableModel* model_;

@@ -96,6 +96,22 @@ TEST_F(TagListScreen, CtrlCInTheTableCopiesTheSelectedTag) {
     EXPECT_TRUE(Shell::instance().isLoaded("frmTagList"));
 }
 
+// In a window too narrow for every text the meters column gives way, so
+// the status stays in view.
+TEST_F(TagListScreen, TheStatusStaysInViewInANarrowWindow) {
+    openList();
+    QTableView* t = table();
+    const int meters = t->columnWidth(TagTableModel::Meters);
+    auto statusEnd = [t] {
+        return t->columnViewportPosition(TagTableModel::Status) + t->columnWidth(TagTableModel::Status);
+    };
+    const int wanted = statusEnd();
+    QWidget* window = Shell::instance().find("frmTagList");
+    window->resize(window->width() - t->viewport()->width() + wanted - meters / 3, window->height());
+    settle();
+    EXPECT_LE(statusEnd(), t->viewport()->width());
+}
+
 TEST_F(TagListScreen, ATagOpensInItsWorkflowScreenWithItsCase) {
     openList();
     table()->setFocus();
@@ -163,7 +179,8 @@ TEST_F(TagListScreen, PdfOfAllReportsHasAPagePerSizedTagAndACancelLeavesNoFile) 
     QProcess info;
     info.start("pdfinfo", {pdf});
     ASSERT_TRUE(info.waitForFinished(30000));
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\n")));
+    const QString pages = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(pages.contains(QRegularExpression("Pages:\\s+2\n")));
 
     QFile::remove(pdf);
     seams().showProgress = [](QProgressDialog& dialog) { dialog.cancel(); };

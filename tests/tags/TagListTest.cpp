@@ -92,7 +92,8 @@ TEST_F(TagLists, ReadsBothSeparatorsQuotesBomAndWindows1252) {
          ',', head, {"A", "\xC3\xA9", "\xC2\xB0" "F"}, 2, 3},
         {"Windows-1252", "Tag Number;Service;Temperature Unit\nA;\xE9;\xB0" "F\nB\n", ';', head,
          {"A", "\xC3\xA9", "\xC2\xB0" "F"}, 2, 3},
-        {"carriage returns alone", "Tag Number;Service;Temperature Unit\rA;b,c,d,e,f,g;deg F\r\rB\r", ';', head,
+        {"carriage returns alone", "Tag Number;Service;Temperature Unit\rA;b,c,d,e,f,g;deg F\r\rB\r", ';',
+         head,
          {"A", "b,c,d,e,f,g", "deg F"}, 2, 4},
     };
     for (const Case& c : cases) {
