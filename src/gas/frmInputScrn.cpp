@@ -158,13 +158,7 @@ void frmInputScrn::createMenus() {
     addCommand(file, "Calculate Flow", "mnuCalcFlow", {}, [this] { findMeter(); });
     addSeparator(file);
     addCloseAndExit(file, [this] { close_(); });
-    addTagListItems(file, true);
-    auto* showCase = new QAction(this);
-    showCase->setObjectName("actShowCase");
-    connect(showCase, &QAction::triggered, this, [this] {
-        CommandScope scope;
-        showOpenedCase();
-    });
+    addTagListItems(file, [this] { showOpenedCase(); });
 
     QMenu* tools = addMenu("Tools", "mnuTools");
     addCommand(tools, "Size Liquid Meter", "mnuSizeLiquid", {}, [] {

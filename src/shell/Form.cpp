@@ -124,12 +124,18 @@ void Form::addCloseAndExit(QMenu* file, std::function<void()> close) {
                [] { Shell::instance().exitProgram(); });
 }
 
-void Form::addTagListItems(QMenu* file, bool caseItems) {
+void Form::addTagListItems(QMenu* file, std::function<void()> showCase) {
     addSeparator(file);
     addCommand(file, "Open Tag List…", "mnuOpenTagList", {},
                [] { showTagList("mnuOpenTagList"); });
     addCommand(file, "New Tag List", "mnuNewTagList", {}, [] { showTagList("mnuNewTagList"); });
-    if (!caseItems) return;
+    if (!showCase) return;
+    auto* show = new QAction(this);
+    show->setObjectName("actShowCase");
+    connect(show, &QAction::triggered, this, [showCase = std::move(showCase)] {
+        CommandScope scope;
+        showCase();
+    });
     addSeparator(file);
     // The tag-list window takes the case from the record and knows the row
     // it opened in this screen.

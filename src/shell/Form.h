@@ -67,10 +67,11 @@ protected:
     // running `close`, a separator, "Exit" (Ctrl+X) ending the program.
     void addCloseAndExit(QMenu* file, std::function<void()> close);
     // The tag-list window's items at the end of a File menu: "Open Tag
-    // List…" and "New Tag List", and with `caseItems` (the input screens)
-    // "Update Tag in List" and "Add Current Case to Tag List", enabled while
-    // a tag list is open.
-    void addTagListItems(QMenu* file, bool caseItems);
+    // List…" and "New Tag List". An input screen passes how it shows a case
+    // just put into the record (the tag-list window runs it by name,
+    // "actShowCase"), and gets "Update Tag in List" and "Add Current Case to
+    // Tag List" too, enabled while a tag list is open.
+    void addTagListItems(QMenu* file, std::function<void()> showCase = {});
     // The Help and About commands of the menu bar.
     void addHelpAndAbout();
 

@@ -116,7 +116,7 @@ void frmINTRO::createMenus() {
     QMenu* file = addMenu("File", "mnuFile");
     addCommand(file, "Exit", "mnuExit", QKeySequence("Ctrl+X"),
                [] { Shell::instance().exitProgram(); });
-    addTagListItems(file, false);
+    addTagListItems(file);
     addMenuBarCommand("Gas/Steam", "mnuGasSteam", [] { choose(kGasSteam); });
     addMenuBarCommand("Liquid", "mnuLiquid", [] { choose(kLiquid); });
     QAction* norvane = addMenuBarCommand("Norvane", "mnuNorvane", [] { choose(kNorvane); });

@@ -92,23 +92,6 @@ bool blankLine(std::string_view line) {
     return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-bool needsQuotes(std::string_view cell, char separator) {
-    return cell.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string_view::npos;
-}
-
-void appendCell(std::string& out, std::string_view cell, char separator) {
-    if (!needsQuotes(cell, separator)) {
-        out += cell;
-        return;
-    }
-    out += '"';
-    for (const char c : cell) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 }  // namespace
 
 bool parseTagList(std::string_view bytes, TagList& list, std::string& error) {
@@ -187,12 +170,25 @@ FileError readTagList(const std::string& path, TagList& list) {
     return {};
 }
 
+void appendCsvCell(std::string& out, std::string_view cell, char separator) {
+    if (cell.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) {
+        out += cell;
+        return;
+    }
+    out += '"';
+    for (const char c : cell) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
 std::string tagListCsv(const TagList& list) {
     std::string out(list.byteOrderMark ? kBom : "");
     auto line = [&](const std::vector<std::string>& cells) {
         for (size_t k = 0; k < list.header.size(); ++k) {
             if (k) out += list.separator;
-            if (k < cells.size()) appendCell(out, cells[k], list.separator);
+            if (k < cells.size()) appendCsvCell(out, cells[k], list.separator);
         }
         out += "\r\n";
     };

@@ -79,6 +79,9 @@ FileError readTagList(const std::string& path, TagList& list);
 // CR LF line ends; a field is quoted when it holds the separator, a quote or
 // a line break.
 std::string tagListCsv(const TagList& list);
+// Appends one cell of a CSV line, quoted (quotes doubled) when it holds the
+// separator, a quote or a line break.
+void appendCsvCell(std::string& out, std::string_view cell, char separator);
 // Writes the list to `path` as `replaceFile` does: a failed save leaves the
 // old file whole.
 FileError saveTagList(const std::string& path, const TagList& list);

@@ -124,21 +124,6 @@ std::vector<Cell> resultCells(const Result& r) {
     return cells;
 }
 
-void appendField(std::string& out, const std::string& field, char separator) {
-    if (std::none_of(field.begin(), field.end(), [separator](char c) {
-            return c == separator || c == '"' || c == '\r' || c == '\n';
-        })) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 // Characters of a UTF-8 text, for a column's width.
 size_t characters(const std::string& text) {
     return size_t(std::count_if(text.begin(), text.end(),
@@ -206,12 +191,12 @@ std::string resultsCsv(const TagList& list, const std::vector<Result>& results) 
         for (size_t c = 0; c < list.header.size(); ++c) {
             if (!first) out += sep;
             first = false;
-            appendField(out, c < own.size() ? own[c] : std::string(), sep);
+            appendCsvCell(out, c < own.size() ? own[c] : std::string(), sep);
         }
         for (const Cell& cell : tail) {
             if (!first) out += sep;
             first = false;
-            appendField(out, cell.text, sep);
+            appendCsvCell(out, cell.text, sep);
         }
         out += "\r\n";
     };
