@@ -3,6 +3,7 @@
 // Current Case, the unsaved-changes question and the PDF of all reports. The
 // sizing itself is the core tests'.
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressDialog>
@@ -84,6 +85,15 @@ TEST_F(TagListScreen, OpenShowsEveryTagWithItsStatusInColourAndTheCounts) {
 
 // Enter opens the gas tag, a double-click the liquid one in place of it; a
 // bad row opens with the start-up value where its cell cannot be read.
+// The sample list of the examples: every tag sized, the counts of each
+// status.
+TEST_F(TagListScreen, TheSampleListOpensWithItsCounts) {
+    answers = {QFileInfo(QString(__FILE__) + "/../../../examples/tags-sample.csv").absoluteFilePath()};
+    run("", "mnuOpenTagList");
+    EXPECT_EQ(control<QLabel>("frmTagList", "lblCounts")->text(),
+              "12 tags: 9 fit, 1 with notes, 1 no meter, 1 error");
+}
+
 // Ctrl+C in the table copies the selected tag's texts, tab-separated, as a
 // spreadsheet does; the window stays.
 TEST_F(TagListScreen, CtrlCInTheTableCopiesTheSelectedTag) {
