@@ -166,7 +166,11 @@ FileError readTagList(const std::string& path, TagList& list) {
     // A list is read to its end, however long.
     if (FileError error = readWholeFile(path, bytes, bytes.max_size())) return error;
     std::string problem;
-    if (!parseTagList(bytes, list, problem)) return runtimeError(62);
+    if (!parseTagList(bytes, list, problem)) {
+        FileError error = runtimeError(62);
+        error.text = problem;  // says more than "Input past end of file"
+        return error;
+    }
     return {};
 }
 
